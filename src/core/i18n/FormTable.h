@@ -15,12 +15,12 @@ struct FormComponent {
     std::string name;
     std::string className; // the class name the translation rules compare exactly, e.g. "TMemo"
     // A text property the component's class does not have is nullopt; a language file cannot set it.
-    std::optional<std::string> caption;
-    std::optional<std::string> hint;
-    std::optional<std::string> category;
-    std::vector<std::string> lines;    // TMemo, TCustomMemo
-    std::vector<std::string> items;    // TCheckListBox, TRadioGroup, TComboBox
-    std::vector<std::string> sections; // THeaderControl
+    std::optional<std::string> caption{};
+    std::optional<std::string> hint{};
+    std::optional<std::string> category{};
+    std::vector<std::string> lines{};    // TMemo, TCustomMemo
+    std::vector<std::string> items{};    // TCheckListBox, TRadioGroup, TComboBox
+    std::vector<std::string> sections{}; // THeaderControl
     bool operator==(const FormComponent&) const = default;
 };
 
