@@ -21,7 +21,9 @@ public:
     std::vector<ShownMessage> shown;
     std::deque<bool> answers;
 
-    void note(std::string_view text) override { shown.push_back({ShownMessage::Kind::Note, std::string(text)}); }
+    void note(std::string_view text) override {
+        shown.push_back({ShownMessage::Kind::Note, std::string(text)});
+    }
     bool question(std::string_view text) override {
         shown.push_back({ShownMessage::Kind::Question, std::string(text)});
         if (answers.empty())
@@ -30,7 +32,9 @@ public:
         answers.pop_front();
         return answer;
     }
-    void box(std::string_view text) override { shown.push_back({ShownMessage::Kind::Box, std::string(text)}); }
+    void box(std::string_view text) override {
+        shown.push_back({ShownMessage::Kind::Box, std::string(text)});
+    }
     void error(std::string_view text) override {
         shown.push_back({ShownMessage::Kind::Error, std::string(text)});
     }

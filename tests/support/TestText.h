@@ -9,6 +9,8 @@
 namespace kelvaron::test {
 
 // "Gültige ..." in the source (UTF-8) as the core holds it (Windows-1252).
-inline std::string ansi(std::string_view utf8) { return cp1252FromUtf8(utf8); }
+inline std::string ansi(std::string_view utf8) {
+    return cp1252FromUtf8(utf8);
+}
 
 } // namespace kelvaron::test

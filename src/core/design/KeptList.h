@@ -22,7 +22,8 @@ public:
             stored_.resize(static_cast<std::size_t>(length_));
     }
 
-    // Entry `position`, counted from 1 as the program counts arms and centers. REQUIRES: 1 <= position <= length.
+    // Entry `position`, counted from 1 as the program counts arms and centers. REQUIRES: 1 <= position <=
+    // length.
     [[nodiscard]] T& at(std::int32_t position) { return stored_[static_cast<std::size_t>(position - 1)]; }
     [[nodiscard]] const T& at(std::int32_t position) const {
         return stored_[static_cast<std::size_t>(position - 1)];

@@ -22,6 +22,8 @@ std::optional<std::int32_t> strictInt32(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-std::int32_t lenientInt32(std::string_view text) { return strictInt32(text).value_or(0); }
+std::int32_t lenientInt32(std::string_view text) {
+    return strictInt32(text).value_or(0);
+}
 
 } // namespace kelvaron

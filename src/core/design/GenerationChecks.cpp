@@ -1,0 +1,242 @@
+#include "design/GenerationChecks.h"
+
+#include "design/Limits.h"
+#include "design/NumberConversion.h"
+#include "engine/Int32.h"
+#include "i18n/FixedTexts.h"
+#include "i18n/FormLang.h"
+#include "platform/Prompter.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace kelvaron {
+namespace {
+
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+const std::string kNoText;
+
+// Converts one text strictly; on failure shows the catalogue note `key`.
+bool convert(const GenerationCheckContext& context, const std::string& text, std::int32_t& value,
+             std::string_view key) {
+    const auto converted = strictInt32(text);
+    if (!converted) {
+        context.messages.show(key);
+        return false;
+    }
+    value = *converted;
+    return true;
+}
+
+// Reads the ratios of arms 1 to armCount into armRatios and ratioSum (the sum wraps, as 32-bit
+// arithmetic defines it); `exactSum` receives the sum without wrapping.
+bool readRatios(GenerationCheckContext& context, std::int64_t& exactSum) {
+    auto& working = context.working;
+    working.armRatios.clear();
+    exactSum = 0;
+    for (std::int32_t arm = 1; arm <= working.armCount; ++arm) {
+        std::int32_t ratio = 0;
+        if (!convert(context, ratioText(context.design, arm), ratio, "MessageValidRatio"))
+            return false;
+        working.armRatios.push_back(ratio);
+        working.ratioSum = int32::add(working.ratioSum, ratio);
+        exactSum += ratio;
+    }
+    return true;
+}
+
+bool refuse(GenerationCheckContext& context, std::string_view key, Page page) {
+    context.messages.show(key);
+    context.activePage = page;
+    return false;
+}
+
+bool ratiosUsable(const WorkingValues& working, std::int64_t exactSum) {
+    const bool anyNegative =
+        std::any_of(working.armRatios.begin(), working.armRatios.end(), [](std::int32_t r) { return r < 0; });
+    return !anyNegative && exactSum > 0 && exactSum <= kInt32Max;
+}
+
+// The rules shared by equal and unequal ratios; they differ only in the divisor and the texts.
+struct SampleSizeTexts {
+    std::string sampleSize;    // question: the divisor does not divide n
+    std::string blockSize;     // question: the divisor does not divide the fixed block size
+    std::string blockPatients; // notice: the fixed block size does not divide n
+    std::string minBelowMax;   // notice: smallest block size not below the largest
+    std::string minBlockSize;  // question: the smallest block size does not suit the divisor or n
+};
+
+bool checkAgainstDivisor(GenerationCheckContext& context, std::int32_t n, std::int32_t divisor,
+                         const SampleSizeTexts& texts) {
+    auto& working = context.working;
+    auto& prompter = context.messages.prompter();
+    if (int32::mod(n, divisor) != 0 && prompter.question(texts.sampleSize)) {
+        context.activePage = Page::Arme;
+        return false;
+    }
+    if (working.fixedBlocks) {
+        if (working.fixedBlockSize <= 0)
+            return refuse(context, "MessageBlockSizeRange", Page::Block);
+        if (int32::mod(working.fixedBlockSize, divisor) != 0 && prompter.question(texts.blockSize)) {
+            context.activePage = Page::Arme;
+            return false;
+        }
+        if (int32::mod(n, working.fixedBlockSize) == 0)
+            return true;
+        prompter.box(texts.blockPatients);
+        context.activePage = Page::Block;
+        return false;
+    }
+    if (working.minBlockSize >= working.maxBlockSize) {
+        prompter.box(texts.minBelowMax);
+        context.activePage = Page::Block;
+        return false;
+    }
+    const bool minSuits = divisor <= working.minBlockSize && int32::mod(working.minBlockSize, divisor) <= 0 &&
+                          working.minBlockSize <= int32::div(n, 2);
+    if (minSuits)
+        return true;
+    if (prompter.question(texts.minBlockSize)) {
+        context.activePage = Page::Block;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const std::string& ratioText(const TStudyDesign& design, std::int32_t arm) {
+    return design.arms.contains(arm) ? design.arms.at(arm).ratio : kNoText;
+}
+
+const std::string& plannedSizeText(const TStudyDesign& design, std::int32_t center) {
+    return design.centers.contains(center) ? design.centers.at(center).plannedSize : kNoText;
+}
+
+bool CheckGeneration(GenerationCheckContext& context) {
+    auto& working = context.working;
+    const auto& design = context.design;
+    working.ratioSum = 0;
+    working.fixedBlocks = design.blockMode == BlockMode::Fixed;
+
+    const auto seed = strictInt32(design.seed);
+    if (!seed) {
+        context.messages.show("MessageValidNumber", "2147483647");
+        return false;
+    }
+    // -|seed|, with -2147483648 staying itself; the generator starts that one like seed 1.
+    working.stateWord = *seed < 0 ? *seed : int32::negate(*seed);
+
+    std::int64_t exactSum = 0;
+    if (!readRatios(context, exactSum))
+        return false;
+
+    if (working.fixedBlocks) {
+        if (!convert(context, design.fixedBlockSize, working.fixedBlockSize, "MessageValidBlockSize"))
+            return false;
+    } else {
+        if (!convert(context, design.minBlockSize, working.minBlockSize, "MessageValidBlockSize") ||
+            !convert(context, design.maxBlockSize, working.maxBlockSize, "MessageValidBlockSize"))
+            return false;
+    }
+
+    if (!CheckSampleSize(context, working.patientCount))
+        return false;
+    if (!design.perCenterLists)
+        return true;
+
+    if (!convert(context, design.centerCount, working.centerCount, "MessageCenterCount"))
+        return false;
+    for (std::int32_t center = 1; center <= working.centerCount; ++center) {
+        std::int32_t size = 0;
+        if (!convert(context, plannedSizeText(design, center), size, "MessageCenterPatientCount"))
+            return false;
+        if (!CheckSampleSize(context, size))
+            return false;
+    }
+    return true;
+}
+
+bool CheckSampleSize(GenerationCheckContext& context, std::int32_t n) {
+    auto& working = context.working;
+    const auto& design = context.design;
+    working.ratioSum = 0;
+    if (!convert(context, design.armCount, working.armCount, "MessageArmCount")) {
+        context.activePage = Page::Design;
+        return false;
+    }
+    if (!convert(context, design.patientCount, working.patientCount, "MessagePatientCount")) {
+        context.activePage = Page::Design;
+        return false;
+    }
+    if (working.armCount > working.patientCount) {
+        context.messages.show("MessageArmPatientCount");
+        context.activePage = Page::Design;
+    }
+    std::int64_t exactSum = 0;
+    if (!readRatios(context, exactSum))
+        return false;
+
+    // The arm count and the ratio sum become divisors below, and the allocation's quotas must add up
+    // to at most a block: refuse what cannot be computed.
+    if (working.armCount < 1 || working.armCount > limits::kMaxArms)
+        return refuse(context, "MessageArmCountRange", Page::Design);
+    if (!ratiosUsable(working, exactSum))
+        return refuse(context, "MessageRatioRange", Page::Arme);
+
+    if (working.ratioSum == working.armCount) {
+        const SampleSizeTexts texts{
+            std::string(fixed::kArmCountSampleSize), std::string(fixed::kArmCountBlockSize),
+            std::string(fixed::kBlockSizePatientCount), std::string(fixed::kMinBelowMaxBlockSize),
+            std::string(fixed::kMinBlockSizeArmCount)};
+        return checkAgainstDivisor(context, n, working.armCount, texts);
+    }
+    const auto& messages = context.messages;
+    const SampleSizeTexts texts{messages.text("MessageRatioSampleSize"),
+                                messages.text("MessageRatioSampleSize"),
+                                messages.text("MessageRatioSampleSize2"), messages.text("MessageBlockSize"),
+                                messages.text("MessageBlockSizeRatio")};
+    return checkAgainstDivisor(context, n, working.ratioSum, texts);
+}
+
+bool CheckGenerationLimits(GenerationCheckContext& context) {
+    const auto& working = context.working;
+    const auto& design = context.design;
+    std::int64_t total = 0;
+    std::int32_t longest = 0;
+    auto addList = [&](std::int32_t n) {
+        total += std::max(n, 0);
+        longest = std::max(longest, n);
+    };
+    if (design.perCenterLists) {
+        if (working.centerCount < 0 || working.centerCount > limits::kMaxCenters)
+            return refuse(context, "MessageCenterCountRange", Page::Design);
+        for (std::int32_t center = 1; center <= working.centerCount; ++center)
+            addList(strictInt32(plannedSizeText(design, center)).value_or(0));
+    } else {
+        addList(working.patientCount);
+    }
+    if (total > limits::kMaxPatientLines)
+        return refuse(context, "MessageListTooLong", Page::Design);
+
+    std::int64_t largestBlock = working.fixedBlockSize;
+    if (!working.fixedBlocks) {
+        // A minimum below the arm count (the user declined to cancel) would allow blocks of size 0.
+        if (working.minBlockSize < working.armCount)
+            return refuse(context, "MessageMinBlockSizeRange", Page::Block);
+        const std::int32_t choices = (working.maxBlockSize - working.minBlockSize) / working.armCount;
+        largestBlock =
+            static_cast<std::int64_t>(working.armCount) * (choices + working.minBlockSize / working.armCount);
+        if (longest + largestBlock > kInt32Max)
+            return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
+    }
+    largestBlock = std::min<std::int64_t>(largestBlock, longest);
+    for (std::int32_t ratio : working.armRatios) {
+        if (ratio * largestBlock > kInt32Max)
+            return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
+    }
+    return true;
+}
+
+} // namespace kelvaron

@@ -1,0 +1,122 @@
+#include "shell/GenerateList.h"
+
+#include "design/GenerationChecks.h"
+#include "design/NumberConversion.h"
+#include "engine/BlockRandomization.h"
+#include "engine/Int32.h"
+#include "engine/ListText.h"
+#include "engine/TRandomGenerator.h"
+#include "i18n/FixedTexts.h"
+#include "i18n/FormLang.h"
+#include "platform/Prompter.h"
+
+#include <vector>
+
+namespace kelvaron {
+namespace {
+
+class ListGeneration {
+public:
+    explicit ListGeneration(const GenerationInput& input)
+        : input_(input), blocks_(input.generator, input.working.stateWord), writer_(buffer_) {
+        descriptions_.push_back(input.armDescriptionHeading);
+        for (const auto& arm : input.design.arms.visible())
+            descriptions_.push_back(arm.description);
+    }
+
+    GeneratedList run() {
+        writer_.line(input_.design.studyName);
+        GenerationCheckContext checks{input_.design, input_.working, input_.messages, input_.activePage};
+        if (!CheckGeneration(checks) || !CheckGenerationLimits(checks))
+            return stopped();
+        return input_.design.perCenterLists ? perCenter() : single();
+    }
+
+private:
+    GeneratedList single() {
+        auto& working = input_.working;
+        if (input_.options.printSeed)
+            writer_.text(fixed::kSeedLinePrefix)
+                .number(int32::negate(working.stateWord))
+                .text(fixed::kSeedSuffix);
+        writer_.endLine();
+        if (!blocks_.PlanBlocks(parameters(), working.patientCount)) {
+            input_.messages.show("MessageBlockRestictions");
+            return stopped();
+        }
+        allocateAndWrite(working.patientCount);
+        return generated();
+    }
+
+    GeneratedList perCenter() {
+        auto& working = input_.working;
+        auto& prompter = input_.messages.prompter();
+        if (working.centerCount == 0) {
+            prompter.note(fixed::kInternalError61);
+            return empty();
+        }
+        // All center seeds come first, so a center's seed does not depend on how many centers follow.
+        std::vector<std::int32_t> centerSeeds;
+        centerSeeds.reserve(static_cast<std::size_t>(working.centerCount > 0 ? working.centerCount : 0));
+        for (std::int32_t center = 1; center <= working.centerCount; ++center) {
+            const auto drawn = truncatedProduct(input_.generator.Draw(working.stateWord), 2147483648LL);
+            centerSeeds.push_back(static_cast<std::int32_t>(-drawn));
+        }
+        const auto& centers = input_.design.centers;
+        for (std::int32_t center = 1; center <= working.centerCount; ++center) {
+            const auto size = strictInt32(plannedSizeText(input_.design, center));
+            if (!size) {
+                input_.messages.show("MessageCenterPatientCount");
+                return empty();
+            }
+            const std::int32_t seed = centerSeeds[static_cast<std::size_t>(center - 1)];
+            const bool listed = centers.contains(center);
+            writer_.text(input_.centerLinePrefix)
+                .text(" ")
+                .text(listed ? centers.at(center).number : std::string_view())
+                .tab()
+                .text(listed ? centers.at(center).description : std::string_view());
+            if (input_.options.printSeed)
+                writer_.text(fixed::kCenterSeedPrefix).number(int32::negate(seed)).text(fixed::kSeedSuffix);
+            writer_.endLine();
+            working.stateWord = seed;
+            if (!blocks_.PlanBlocks(parameters(), *size)) {
+                input_.messages.show("MessageBlockRestictions");
+                continue;
+            }
+            allocateAndWrite(*size);
+        }
+        return generated();
+    }
+
+    void allocateAndWrite(std::int32_t n) {
+        if (blocks_.AllocateArms(n, input_.working.armRatios) == Allocation::Incomplete)
+            input_.messages.show("MessageInvalidParameter");
+        writePatientLines(writer_, blocks_.patientArms(), blocks_.blockSizes(), descriptions_,
+                          input_.options.markBlocks ? &input_.blockSeparatorLine : nullptr);
+    }
+
+    [[nodiscard]] BlockParameters parameters() const {
+        const auto& working = input_.working;
+        return {working.fixedBlocks, working.fixedBlockSize, working.minBlockSize, working.maxBlockSize,
+                working.armCount};
+    }
+
+    GeneratedList generated() { return {std::move(buffer_), GenerationOutcome::Generated}; }
+    GeneratedList stopped() { return {std::move(buffer_), GenerationOutcome::Stopped}; }
+    static GeneratedList empty() { return {std::string(), GenerationOutcome::Stopped}; }
+
+    const GenerationInput& input_;
+    BlockRandomization blocks_;
+    std::string buffer_;
+    ListTextWriter writer_;
+    std::vector<std::string_view> descriptions_;
+};
+
+} // namespace
+
+GeneratedList generateList(const GenerationInput& input) {
+    return ListGeneration(input).run();
+}
+
+} // namespace kelvaron
