@@ -55,7 +55,7 @@ constexpr std::array kEntries = {
     // Limits of what a list generation and a design can hold.
     CatalogueEntry{"MessageArmCountRange", "Die Anzahl der Studienarme muß zwischen 1 und 65536 liegen.",
                    Plain},
-    CatalogueEntry{"MessageCenterCountRange", "Die Anzahl der Zentren darf höchstens 65536 betragen.", Plain},
+    CatalogueEntry{"MessageCenterCountRange", "Die Anzahl der Zentren muß zwischen 1 und 65536 liegen.", Plain},
     CatalogueEntry{"MessageRatioRange",
                    "Ratios der Studienarme dürfen nicht negativ sein, ihre Summe muß größer als 0 und "
                    "höchstens 2147483647 sein.",
