@@ -1,0 +1,103 @@
+// Navigation, page-change rules and the commands of the main window.
+#include "shell/MainWindowModel.h"
+
+#include "engine/SeedProposal.h"
+#include "i18n/FormTable.h"
+
+namespace kelvaron {
+
+MainWindowModel::MainWindowModel(Prompter& prompter, Clock& clock, TRandomGenerator& generator,
+                                 const FormTable& formKelvaron, const FormTable& formLang)
+    : clock_(clock), generator_(generator), formKelvaron_(formKelvaron), messages_(formLang, prompter) {}
+
+std::string MainWindowModel::caption(std::string_view component) const {
+    return formKelvaron_.captionOf(component);
+}
+
+void MainWindowModel::showFirstPage() {
+    active_ = Page::Design;
+    hideCentersPage();
+}
+
+void MainWindowModel::hideCentersPage() {
+    auto& centers = pageState(Page::Zentren);
+    centers.tabVisible = false;
+    centers.enabled = false;
+}
+
+std::optional<Page> MainWindowModel::neighbour(int direction) const {
+    const auto count = static_cast<int>(kPages.size());
+    for (int step = 1; step < count; ++step) {
+        const int position = ((static_cast<int>(index(active_)) + direction * step) % count + count) % count;
+        const Page candidate = kPages[static_cast<std::size_t>(position)];
+        if (page(candidate).tabVisible)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+void MainWindowModel::BitBtnNextClick() {
+    if (const auto target = neighbour(+1))
+        navigate(*target);
+}
+
+void MainWindowModel::BitBtnBackClick() {
+    if (const auto target = neighbour(-1))
+        navigate(*target);
+}
+
+void MainWindowModel::choosePage(Page target) {
+    if (target != active_)
+        navigate(target);
+}
+
+void MainWindowModel::leaveCurrentPage() {
+    if (active_ == Page::Design)
+        (void)TabSheetDesignExit();
+    else if (active_ == Page::Zentren)
+        TabSheetZentrenExit();
+}
+
+void MainWindowModel::navigate(Page target) {
+    if (active_ == Page::Design && !TabSheetDesignExit()) {
+        active_ = Page::Design; // the check undoes the navigation
+        return;
+    }
+    if (active_ == Page::Zentren)
+        TabSheetZentrenExit();
+    active_ = target;
+    if (active_ == Page::Zentren)
+        TabSheetZentrenEnter();
+    if (active_ == Page::Design)
+        TabSheetDesignShow();
+    PageControl1Change();
+}
+
+void MainWindowModel::PageControl1Change() {
+    if (!design.perCenterLists)
+        hideCentersPage();
+    if (active_ == Page::Zentren && !design.perCenterLists) {
+        messages_.show("MessageCheckListEachCenter");
+        active_ = Page::Design;
+    }
+    if (active_ == Page::Arme)
+        fillArmFields();
+    if (active_ == Page::Zentren)
+        fillCenterFields();
+}
+
+void MainWindowModel::ButtonZZClick() {
+    design.seed = std::to_string(proposeSeed(clock_, generator_));
+}
+
+GenerationOutcome MainWindowModel::BitBtnStartClick() {
+    listText.clear();
+    const GenerationInput input{design,       working, messages_,          active_,
+                                generator_,   options, blockSeparatorLine, centerLinePrefix,
+                                armsHeader[1]};
+    auto list = generateList(input);
+    listText = std::move(list.text);
+    return list.outcome;
+}
+
+} // namespace kelvaron
