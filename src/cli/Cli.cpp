@@ -1,0 +1,130 @@
+#include "cli/Cli.h"
+
+#include "cli/GenerateCommand.h"
+#include "engine/SeedProposal.h"
+#include "engine/Selftest.h"
+#include "platform/SystemClock.h"
+#include "text/CodePage.h"
+
+#include <string_view>
+
+namespace kelvaron::cli {
+namespace {
+
+constexpr std::string_view kMainHelp = R"(Usage: kelvaron-cli COMMAND [OPTIONS]
+
+Produces randomization lists for clinical trials from Kelvaron design files (.kvd).
+
+Commands:
+  generate    generate the randomization list of a design
+  selftest    run the ten self-test passes of the random generator
+  propose-seed  print a seed proposed from the clock
+
+Run 'kelvaron-cli COMMAND --help' for the options of a command.
+)";
+
+constexpr std::string_view kGenerateHelp =
+    R"(Usage: kelvaron-cli generate DESIGN.kvd [--answer yes|no] [--no-block-marks] [--no-seed] [-o FILE]
+
+Loads the design, leaves the design page as the window does (an empty seed is proposed and printed on
+standard error), and generates the list as the "Generieren" command does.
+
+  --answer yes|no   the answer to every Yes/No question (default yes: cancel at the first question)
+  --no-block-marks  no separator line after each block ("Bloecke markieren" off)
+  --no-seed         no seeds in the list ("Seed ausgeben" off)
+  -o FILE           write the list to FILE as the window's Export does (CR LF, Windows-1252)
+                    instead of printing it on standard output (UTF-8, line feeds)
+
+Every message the program shows is printed on standard error, one per line.
+Exit status: 0 generated without messages; 1 stopped before any patient line;
+2 usage error, unreadable design file or unwritable FILE; 3 generated with messages.
+)";
+
+constexpr std::string_view kSelftestHelp = R"(Usage: kelvaron-cli selftest
+
+Runs the ten passes of the generator's self-test and prints one line per pass.
+Exit status 0 when every pass reproduces its stored sum, 1 otherwise.
+)";
+
+constexpr std::string_view kProposeSeedHelp = R"(Usage: kelvaron-cli propose-seed
+
+Prints a seed proposed from the calendar clock, as the "erzeugen" button does.
+)";
+
+bool wantsHelp(std::span<const std::string> args) {
+    for (const auto& arg : args) {
+        if (arg == "--help" || arg == "-h")
+            return true;
+    }
+    return false;
+}
+
+// Prints the outcome of each pass as the dialog shows it: its OK text or its error note.
+class PrintingSelftestView : public SelftestView {
+public:
+    explicit PrintingSelftestView(std::ostream& out) : out_(out) {}
+    void showValue(std::string_view) override {}
+    void showSum(std::string_view) override {}
+    void showResult(std::string_view text) override { out_ << text << '\n'; }
+    void setProgress(int) override {}
+    void note(std::string_view text) override { out_ << utf8FromCp1252(text) << '\n'; }
+    void processPendingEvents() override {}
+    void wait(int) override {}
+
+private:
+    std::ostream& out_;
+};
+
+int runSelftest(std::ostream& out) {
+    TRandomGenerator generator;
+    PrintingSelftestView view(out);
+    SelftestRun run;
+    return run.run(generator, view) == ModalResult::OK ? 0 : 1;
+}
+
+int runProposeSeed(std::ostream& out) {
+    SystemClock clock;
+    TRandomGenerator generator;
+    out << proposeSeed(clock, generator) << '\n';
+    return 0;
+}
+
+int usage(std::ostream& err, std::string_view problem) {
+    err << "kelvaron-cli: " << problem << " (see 'kelvaron-cli --help')\n";
+    return kExitUsage;
+}
+
+} // namespace
+
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return usage(err, "no command given");
+    const std::string& command = args.front();
+    const auto rest = args.subspan(1);
+    if (command == "--help" || command == "-h") {
+        out << kMainHelp;
+        return 0;
+    }
+    if (command == "generate") {
+        if (wantsHelp(rest)) {
+            out << kGenerateHelp;
+            return 0;
+        }
+        const auto options = parseGenerateOptions(rest, err);
+        if (!options)
+            return kExitUsage;
+        return runGenerate(*options, std::filesystem::path(), out, err);
+    }
+    if (command == "selftest" || command == "propose-seed") {
+        if (wantsHelp(rest)) {
+            out << (command == "selftest" ? kSelftestHelp : kProposeSeedHelp);
+            return 0;
+        }
+        if (!rest.empty())
+            return usage(err, "'" + command + "' takes no arguments");
+        return command == "selftest" ? runSelftest(out) : runProposeSeed(out);
+    }
+    return usage(err, "unknown command '" + command + "'");
+}
+
+} // namespace kelvaron::cli

@@ -1,0 +1,19 @@
+// The command-line tool as a function, so that tests run its commands in-process.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace kelvaron::cli {
+
+// Exit codes of `generate`.
+inline constexpr int kExitGenerated = 0;    // the list was generated and no message was shown
+inline constexpr int kExitStopped = 1;      // the generation stopped before any patient line
+inline constexpr int kExitUsage = 2;        // usage error, or the design file cannot be read
+inline constexpr int kExitWithMessages = 3; // a list was generated, but messages were shown
+
+// args excludes the program name. Everything the tool prints goes to out and err.
+[[nodiscard]] int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+} // namespace kelvaron::cli

@@ -1,0 +1,119 @@
+#include "cli/GenerateCommand.h"
+
+#include "cli/Cli.h"
+#include "cli/CliPrompter.h"
+#include "cli/Forms.h"
+#include "engine/Selftest.h"
+#include "engine/TRandomGenerator.h"
+#include "platform/PathText.h"
+#include "platform/SystemClock.h"
+#include "shell/ListExport.h"
+#include "shell/MainWindowModel.h"
+#include "text/AtomicFile.h"
+
+#include <fstream>
+
+namespace kelvaron::cli {
+namespace {
+
+// A self-test view that shows nothing and does not wait: the command only needs the verdict.
+class SilentSelftestView : public SelftestView {
+public:
+    void showValue(std::string_view) override {}
+    void showSum(std::string_view) override {}
+    void showResult(std::string_view) override {}
+    void setProgress(int) override {}
+    void note(std::string_view) override {}
+    void processPendingEvents() override {}
+    void wait(int) override {}
+};
+
+bool readable(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
+    std::ifstream probe(path, std::ios::binary);
+    return probe.good();
+}
+
+} // namespace
+
+std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string> args, std::ostream& err) {
+    GenerateOptions options;
+    bool haveDesign = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--answer" && hasValue && (args[i + 1] == "yes" || args[i + 1] == "no")) {
+            options.answerYes = args[++i] == "yes";
+        } else if (arg == "--no-block-marks") {
+            options.markBlocks = false;
+        } else if (arg == "--no-seed") {
+            options.printSeed = false;
+        } else if (arg == "-o" && hasValue) {
+            options.output = args[++i];
+        } else if (!haveDesign && !arg.empty() && arg.front() != '-') {
+            options.design = arg;
+            haveDesign = true;
+        } else {
+            err << "kelvaron-cli generate: unexpected argument '" << arg << "' (see --help)\n";
+            return std::nullopt;
+        }
+    }
+    if (!haveDesign) {
+        err << "kelvaron-cli generate: no design file given (see --help)\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+int runGenerate(const GenerateOptions& options, const std::filesystem::path& programDir, std::ostream& out,
+                std::ostream& err) {
+    CliPrompter prompter(err, options.answerYes);
+    SystemClock clock;
+    TRandomGenerator generator;
+    Forms forms(programDir);
+
+    SilentSelftestView silent;
+    SelftestRun selftest;
+    if (selftest.run(generator, silent) != ModalResult::OK) {
+        prompter.note(forms.formLang.captionOf("MessageSelftest"));
+        return kExitStopped;
+    }
+    if (!readable(options.design)) {
+        prompter.note(forms.formLang.captionOf("MessageErrorFileOpen") + " " + pathText(options.design));
+        return kExitUsage;
+    }
+
+    MainWindowModel model(prompter, clock, generator, forms.formKelvaron, forms.formLang);
+    forms.applyDerivedTexts(model);
+    model.showFirstPage();
+    model.options = {options.markBlocks, options.printSeed};
+    model.loadDesign(options.design);
+
+    const bool seedWasEmpty = model.design.seed.empty();
+    const int messagesBefore = prompter.shownCount();
+    const bool designPageLeft = model.TabSheetDesignExit();
+    if (seedWasEmpty)
+        err << "Proposed seed: " << model.design.seed << '\n';
+    if (!designPageLeft)
+        return kExitStopped;
+
+    const GenerationOutcome outcome = model.BitBtnStartClick();
+    const bool shownMessages = prompter.shownCount() > 0 || messagesBefore > 0;
+    if (options.output) {
+        if (outcome == GenerationOutcome::Stopped)
+            return kExitStopped;
+        if (writeFileAtomically(*options.output, exportText(model.listText)) != WriteFileStatus::Written) {
+            prompter.error(cannotWriteMessage(*options.output));
+            return kExitUsage;
+        }
+    } else {
+        out << utf8FromCp1252(model.listText);
+    }
+    if (outcome == GenerationOutcome::Stopped)
+        return kExitStopped;
+    return shownMessages ? kExitWithMessages : kExitGenerated;
+}
+
+} // namespace kelvaron::cli

@@ -1,0 +1,42 @@
+// Loading and saving the design file, with the closing steps that every load command ends with.
+#include "design/file/DesignFile.h"
+#include "platform/PathText.h"
+#include "shell/MainWindowModel.h"
+
+namespace kelvaron {
+void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& path) {
+    if (path) {
+        switch (readDesignFile(*path, design)) {
+        case DesignReadStatus::Read:
+            writeCentersHeader();
+            RadioButton1MouseUp();
+            armsRow = clampRow(armsRow, design.arms.length());
+            centersRow = clampRow(centersRow, design.centers.length());
+            break;
+        case DesignReadStatus::CannotOpen:
+            messages_.show("MessageErrorFileOpen", pathText(*path));
+            break;
+        case DesignReadStatus::TooManyEntries:
+            messages_.show("MessageErrorFileContent", pathText(*path));
+            break;
+        }
+    }
+    CheckBoxZentrenClick();
+    active_ = Page::Design;
+    focus = FocusTarget::EditAnz;
+}
+
+void MainWindowModel::saveDesign(const std::filesystem::path& path) {
+    switch (writeDesignFile(path, design)) {
+    case DesignWriteStatus::Written:
+        return;
+    case DesignWriteStatus::CannotPrepare:
+        messages_.show("MessageErrorFileSave", pathText(path));
+        return;
+    case DesignWriteStatus::CannotWrite:
+        messages_.prompter().error(cannotWriteMessage(path));
+        return;
+    }
+}
+
+} // namespace kelvaron

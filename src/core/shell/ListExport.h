@@ -1,0 +1,11 @@
+// The export format of the list view's text: the same 8-bit text with every line break as CR LF.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvaron {
+
+[[nodiscard]] std::string exportText(std::string_view listViewText);
+
+} // namespace kelvaron
