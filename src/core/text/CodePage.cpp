@@ -31,22 +31,27 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence.
+// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence, an overlong
+// one included: "\xC0\xAF" must not pass as "/".
 char32_t decodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80)
         return lead;
     int length = 0;
     char32_t cp = 0;
+    char32_t smallest = 0;
     if ((lead & 0xE0) == 0xC0) {
         length = 1;
         cp = lead & 0x1F;
+        smallest = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
         length = 2;
         cp = lead & 0x0F;
+        smallest = 0x800;
     } else if ((lead & 0xF8) == 0xF0) {
         length = 3;
         cp = lead & 0x07;
+        smallest = 0x10000;
     } else {
         return 0xFFFD;
     }
@@ -55,7 +60,7 @@ char32_t decodeUtf8(std::string_view text, std::size_t& i) {
             return 0xFFFD;
         cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
-    return cp;
+    return cp < smallest ? 0xFFFD : cp;
 }
 
 } // namespace
