@@ -1,0 +1,68 @@
+#include "startup/FirstDisplay.h"
+
+#include "core/i18n/ScratchDir.h"
+#include "i18n/MemIniFile.h"
+#include "support/FakePrompter.h"
+#include "support/TestText.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace kelvaron {
+namespace {
+
+using test::ansi;
+
+TEST(FirstDisplay, WithoutLanguageFileTellsSoAndDerivesTheGermanTexts) {
+    test::ScratchDir dir;
+    ApplicationForms forms;
+    test::FakePrompter prompter;
+    const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
+    EXPECT_EQ(prompter.shown,
+              (std::vector<test::ShownMessage>{{test::ShownMessage::Kind::Note,
+                                                "Missing language file. Please reinstall the software."}}));
+    EXPECT_EQ(texts, (DerivedTexts{.blockSeparatorLine = "------- Block ------",
+                                   .centerLinePrefix = "Zentrum",
+                                   .seedRangeLabel = "1 ... 2147483647",
+                                   .saveDesignDialogTitle = "Studiendesign speichern",
+                                   .openDesignDialogTitle = ansi("Studiendesign öffnen")}));
+    EXPECT_EQ(forms.formKelvaron.captionOf("LabelMinMaxSeed"), "1 ... 2147483647");
+}
+
+TEST(FirstDisplay, DerivedTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
+    test::ScratchDir dir;
+    dir.write("KelvaronLang.ini", "[FormKelvaron]\n"
+                                  "FormKelvaron.LabelCenter.Caption=Centre\n"
+                                  "FormKelvaron.LabelMinMaxSeed.Caption=1 - MAXINT\n"
+                                  "FormKelvaron.BitBtnSave.Caption=Save design\n"
+                                  "FormKelvaron.BitBtnLoad.Caption=Open design\n"
+                                  "[FormLang]\n"
+                                  "FormLang.LabelBlock.Caption=Bloc\n");
+    ApplicationForms forms;
+    test::FakePrompter prompter;
+    const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(texts, (DerivedTexts{.blockSeparatorLine = "------- Bloc ------",
+                                   .centerLinePrefix = "Centre",
+                                   .seedRangeLabel = "1 ... 2147483647",
+                                   .saveDesignDialogTitle = "Save design",
+                                   .openDesignDialogTitle = "Open design"}));
+    EXPECT_EQ(forms.formKelvaron.captionOf("LabelMinMaxSeed"), "1 ... 2147483647");
+}
+
+TEST(FirstDisplay, AnUnreadableLanguageFileIsReportedLikeAMissingOne) {
+    test::ScratchDir dir;
+    std::string oversized = "[FormLang]\nFormLang.LabelBlock.Caption=Bloc\n";
+    oversized.resize(MemIniFile::kMaxBytes + 1, ' ');
+    dir.write("KelvaronLang.ini", oversized);
+    ApplicationForms forms;
+    test::FakePrompter prompter;
+    const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"Missing language file. Please reinstall the software."});
+    EXPECT_EQ(texts.blockSeparatorLine, "------- Block ------");
+}
+
+} // namespace
+} // namespace kelvaron
