@@ -124,7 +124,7 @@ std::optional<ProfileFile> ProfileFile::parse(std::string_view bytes) {
         for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
             units.push_back(unitAt(bytes, i, bigEndian));
         if (bytes.size() % 2 != 0)
-            file.oddTrailingByte_ = bytes.substr(bytes.size() - 1);
+            file.oddTrailingByte_.assign(1, bytes.back()); // not substr: a false -Wrestrict of GCC 12 at -O2
     } else {
         units.reserve(bytes.size());
         for (char c : bytes)
