@@ -1,6 +1,7 @@
 // Loading and saving the design file, with the closing steps that every load command ends with.
 #include "design/file/DesignFile.h"
 #include "platform/PathText.h"
+#include "platform/Prompter.h"
 #include "shell/MainWindowModel.h"
 
 namespace kelvaron {
