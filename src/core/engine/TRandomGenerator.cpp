@@ -2,7 +2,7 @@
 
 #include "engine/Int32.h"
 
-#include <cmath>
+#include <bit>
 
 namespace kelvaron {
 namespace {
@@ -54,14 +54,15 @@ float TRandomGenerator::Draw(std::int32_t& stateWord) {
 }
 
 std::int64_t truncatedProduct(float value, std::int64_t n) {
-    if (value == 0.0f)
+    // value = mantissa * 2^(exponent - 150) with a 24-bit integer mantissa (every drawn value but 0 is a
+    // normal single); the 55-bit product mantissa * n is exact in 64 bits, where a double would round it
+    // for n of 2^29 and more.
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    const auto exponent = static_cast<int>(bits >> 23);
+    if (exponent == 0)
         return 0;
-    // value = mantissa * 2^(exponent - 24) with a 24-bit integer mantissa; the 55-bit product
-    // mantissa * n is exact in 64 bits, where a double would round it for n of 2^29 and more.
-    int exponent = 0;
-    const float fraction = std::frexp(value, &exponent);
-    const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, 24));
-    return (mantissa * n) >> (24 - exponent);
+    const std::int64_t mantissa = (bits & 0x7FFFFFu) | 0x800000u;
+    return (mantissa * n) >> (150 - exponent);
 }
 
 std::int32_t TRandomGenerator::DrawIndex(std::int32_t& stateWord, std::int32_t n) {

@@ -10,6 +10,7 @@
 #include "i18n/FormLang.h"
 #include "platform/Prompter.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kelvaron {
@@ -92,8 +93,18 @@ private:
     void allocateAndWrite(std::int32_t n) {
         if (blocks_.AllocateArms(n, input_.working.armRatios) == Allocation::Incomplete)
             input_.messages.show("MessageInvalidParameter");
+        reserveFor(n);
         writePatientLines(writer_, blocks_.patientArms(), blocks_.blockSizes(), descriptions_,
                           input_.options.markBlocks ? &input_.blockSeparatorLine : nullptr);
+    }
+
+    // Room for n patient lines and their separators, so a long list is written without reallocations.
+    void reserveFor(std::int32_t n) {
+        std::size_t longest = 0;
+        for (auto description : descriptions_)
+            longest = std::max(longest, description.size());
+        const std::size_t perLine = 2 * 11 + 3 + longest + input_.blockSeparatorLine.size() / 2;
+        buffer_.reserve(buffer_.size() + static_cast<std::size_t>(n) * perLine);
     }
 
     [[nodiscard]] BlockParameters parameters() const {
