@@ -96,7 +96,8 @@ int usage(std::ostream& err, std::string_view problem) {
 
 } // namespace
 
-int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+           const std::filesystem::path& programDir) {
     if (args.empty())
         return usage(err, "no command given");
     const std::string& command = args.front();
@@ -113,7 +114,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const auto options = parseGenerateOptions(rest, err);
         if (!options)
             return kExitUsage;
-        return runGenerate(*options, std::filesystem::path(), out, err);
+        return runGenerate(*options, programDir, out, err);
     }
     if (command == "selftest" || command == "propose-seed") {
         if (wantsHelp(rest)) {

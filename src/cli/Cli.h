@@ -1,6 +1,7 @@
 // The command-line tool as a function, so that tests run its commands in-process.
 #pragma once
 
+#include <filesystem>
 #include <ostream>
 #include <span>
 #include <string>
@@ -13,7 +14,9 @@ inline constexpr int kExitStopped = 1;      // the generation stopped before any
 inline constexpr int kExitUsage = 2;        // usage error, or the design file cannot be read
 inline constexpr int kExitWithMessages = 3; // a list was generated, but messages were shown
 
-// args excludes the program name. Everything the tool prints goes to out and err.
-[[nodiscard]] int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// args excludes the program name. Everything the tool prints goes to out and err. The language file is
+// looked for in programDir; an empty path means none.
+[[nodiscard]] int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+                         const std::filesystem::path& programDir = {});
 
 } // namespace kelvaron::cli

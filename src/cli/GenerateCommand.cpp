@@ -2,11 +2,13 @@
 
 #include "cli/Cli.h"
 #include "cli/CliPrompter.h"
-#include "cli/Forms.h"
 #include "engine/Selftest.h"
 #include "engine/TRandomGenerator.h"
+#include "i18n/ApplicationForms.h"
+#include "i18n/Translator.h"
 #include "platform/PathText.h"
 #include "platform/SystemClock.h"
+#include "shell/DerivedTexts.h"
 #include "shell/ListExport.h"
 #include "shell/MainWindowModel.h"
 #include "text/AtomicFile.h"
@@ -72,7 +74,10 @@ int runGenerate(const GenerateOptions& options, const std::filesystem::path& pro
     CliPrompter prompter(err, options.answerYes);
     SystemClock clock;
     TRandomGenerator generator;
-    Forms forms(programDir);
+    // The window's texts, translated by the language file beside the program as the window would be;
+    // without one the built-in German texts apply (the tool shows no start-up message for that).
+    ApplicationForms forms;
+    (void)ApplyLanguageFile(forms.inCreationOrder(), programDir, kLanguageFileName);
 
     SilentSelftestView silent;
     SelftestRun selftest;
@@ -86,7 +91,8 @@ int runGenerate(const GenerateOptions& options, const std::filesystem::path& pro
     }
 
     MainWindowModel model(prompter, clock, generator, forms.formKelvaron, forms.formLang);
-    forms.applyDerivedTexts(model);
+    model.blockSeparatorLine = makeBlockSeparatorLine(forms.formLang);
+    model.centerLinePrefix = makeCenterLinePrefix(forms.formKelvaron);
     model.showFirstPage();
     model.options = {options.markBlocks, options.printSeed};
     model.loadDesign(options.design);

@@ -1,9 +1,13 @@
 #include "cli/Cli.h"
 
+#include <filesystem>
 #include <iostream>
 #include <vector>
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return kelvaron::cli::runCli(args, std::cout, std::cerr);
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return kelvaron::cli::runCli(args, std::cout, std::cerr,
+                                 error ? std::filesystem::path() : program.parent_path());
 }

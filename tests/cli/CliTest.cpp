@@ -17,10 +17,10 @@ struct Result {
     std::string err;
 };
 
-Result run(std::vector<std::string> args) {
+Result run(std::vector<std::string> args, const fs::path& programDir = {}) {
     std::ostringstream out;
     std::ostringstream err;
-    const int code = runCli(args, out, err);
+    const int code = runCli(args, out, err, programDir);
     return {code, out.str(), err.str()};
 }
 
@@ -64,6 +64,16 @@ TEST(Cli, GeneratesTheStudieXExampleByteForByte) {
     EXPECT_EQ(result.exitCode, kExitGenerated);
     EXPECT_EQ(result.out, kStudieX);
     EXPECT_EQ(result.err, "");
+}
+
+TEST(Cli, TheLanguageFileBesideTheProgramTranslatesTheListTexts) {
+    TempDir programDir;
+    (void)programDir.file("KelvaronLang.ini", kvd({"[FormLang]", "FormLang.LabelBlock.Caption=Bloc", "[FormKelvaron]",
+                                                  "FormKelvaron.LabelCenter.Caption=Centre"}));
+    const auto single = run({"generate", "examples/studie-x.kvd"}, programDir.file(""));
+    EXPECT_EQ(single.out.substr(single.out.size() - 20), "------- Bloc ------\n");
+    const auto perCenter = run({"generate", "examples/multicenter.kvd"}, programDir.file(""));
+    EXPECT_NE(perCenter.out.find("\nCentre 101\tUni-Klinik Nord"), std::string::npos);
 }
 
 TEST(Cli, WritesTheExportFormatWithDashO) {
