@@ -1,0 +1,73 @@
+#include "gui/FormTexts.h"
+
+#include "gui/QtText.h"
+#include "i18n/FormTable.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTabWidget>
+
+namespace kelvaron::gui {
+namespace {
+
+void applyCaption(QWidget& widget, const QString& caption) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(caption);
+        return;
+    }
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setText(caption);
+        return;
+    }
+    // A page of a tab widget sits in the tab widget's stack, two levels down.
+    QWidget* stack = widget.parentWidget();
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (tabs && tabs->indexOf(&widget) >= 0)
+        tabs->setTabText(tabs->indexOf(&widget), caption);
+}
+
+void applyLines(QWidget& widget, const std::vector<std::string>& lines) {
+    auto* memo = qobject_cast<QPlainTextEdit*>(&widget);
+    if (!memo)
+        return;
+    QStringList text;
+    for (const auto& line : lines)
+        text.append(qtText(line));
+    memo->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+} // namespace
+
+void applyFormTexts(QWidget& form, const FormTable& table) {
+    form.setWindowTitle(qtText(table.caption));
+    for (const auto& component : table.components) {
+        auto* widget = form.findChild<QWidget*>(QString::fromStdString(component.name));
+        if (!widget)
+            continue;
+        if (component.caption)
+            applyCaption(*widget, qtText(*component.caption));
+        if (component.hint)
+            widget->setToolTip(qtText(*component.hint));
+        if (!component.lines.empty())
+            applyLines(*widget, component.lines);
+    }
+}
+
+QString withoutAccessKey(const QString& caption) {
+    QString title;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) {
+            title.append(caption[i]);
+            continue;
+        }
+        if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+            title.append(QLatin1Char('&'));
+            ++i;
+        }
+    }
+    return title;
+}
+
+} // namespace kelvaron::gui

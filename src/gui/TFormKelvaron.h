@@ -1,0 +1,99 @@
+// The main window FormKelvaron: the seven wizard pages and the commands around them, as a view of the
+// core's MainWindowModel. Every user event calls the model; then refreshFromModel() shows its state.
+#pragma once
+
+#include "gui/FormKelvaronWidgets.h"
+#include "shell/MainWindowModel.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace kelvaron {
+class Clock;
+class Prompter;
+class TRandomGenerator;
+struct FormTable;
+} // namespace kelvaron
+
+namespace kelvaron::gui {
+
+class FileChooser;
+
+// The platform services the window and its model use; all of them outlive the window.
+struct WindowServices {
+    Prompter& prompter;
+    Clock& clock;
+    TRandomGenerator& generator;
+    FileChooser& files;
+};
+
+class TFormKelvaron : public QWidget {
+    Q_OBJECT
+public:
+    // The widgets take their texts from `formKelvaron`; messages come from `formLang`. Both tables are
+    // read again whenever a rule runs, so they must outlive the window.
+    TFormKelvaron(const FormTable& formKelvaron, const FormTable& formLang, const WindowServices& services,
+                  QWidget* parent = nullptr);
+
+    [[nodiscard]] MainWindowModel& model() { return model_; }
+    // The list view's current text (Windows-1252), including the user's edits: what export and print take.
+    [[nodiscard]] std::string listViewText() const;
+    // Sets every widget from the model's state, without running any handler.
+    void refreshFromModel();
+
+signals:
+    // "Drucken" was pressed; the list to print is listViewText().
+    void printRequested();
+    // "Selbsttest" was pressed.
+    void selftestRequested();
+    // The web address label was clicked; `address` is its caption.
+    void webAddressClicked(const QString& address);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Reports the focus leaving a grid, which fills the fields below it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectDesignFields();
+    void connectGrids();
+    void connectCommands();
+
+    // First display: derived texts, the seed range, the dialog titles and the first page.
+    void FormShow();
+    void PageControl1Change(int index);
+    void BitBtnStartClick();
+    void BitBtnExportClick();
+    void BitBtnClipboardClick();
+    void BitBtnLoadClick();
+    void BitBtnSaveClick();
+    void BitBtnCloseClick();
+
+    // Runs a model handler for a user event and shows the state it leaves.
+    template <typename Handler> void run(Handler&& handler) {
+        handler();
+        refreshFromModel();
+    }
+
+    void refreshPages();
+    void refreshDesignFields();
+    void refreshArms();
+    void refreshCenters();
+    void refreshBlocksAndSeed();
+    void applyFocus();
+
+    const FormTable& formKelvaron_;
+    const FormTable& formLang_;
+    Prompter& prompter_;
+    FileChooser& files_;
+    MainWindowModel model_;
+    FormKelvaronWidgets w_;
+    QString openDesignTitle_;
+    QString saveDesignTitle_;
+    bool shown_ = false;
+    bool refreshing_ = false;
+};
+
+} // namespace kelvaron::gui
