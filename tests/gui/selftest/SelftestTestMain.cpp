@@ -1,0 +1,17 @@
+// Runs the self-test dialog's tests inside one QApplication, on the offscreen platform unless another
+// one is chosen.
+#include "gui/QtText.h"
+#include "i18n/FixedTexts.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(kelvaron::gui::qtText(kelvaron::fixed::kBoxTitle));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
