@@ -38,6 +38,13 @@ bool readable(const std::filesystem::path& path) {
     return probe.good();
 }
 
+// The outcome of a run that ended before the list view was filled.
+GeneratedList withoutList(int exitCode) {
+    GeneratedList list;
+    list.exitCode = exitCode;
+    return list;
+}
+
 } // namespace
 
 std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string> args, std::ostream& err) {
@@ -69,9 +76,8 @@ std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string>
     return options;
 }
 
-int runGenerate(const GenerateOptions& options, const std::filesystem::path& programDir, std::ostream& out,
-                std::ostream& err) {
-    CliPrompter prompter(err, options.answerYes);
+GeneratedList generateList(const GenerateOptions& options, const std::filesystem::path& programDir,
+                           CliPrompter& prompter, std::ostream& err) {
     SystemClock clock;
     TRandomGenerator generator;
     // The window's texts, translated by the language file beside the program as the window would be;
@@ -83,11 +89,11 @@ int runGenerate(const GenerateOptions& options, const std::filesystem::path& pro
     SelftestRun selftest;
     if (selftest.run(generator, silent) != ModalResult::OK) {
         prompter.note(forms.formLang.captionOf("MessageSelftest"));
-        return kExitStopped;
+        return withoutList(kExitStopped);
     }
     if (!readable(options.design)) {
         prompter.note(forms.formLang.captionOf("MessageErrorFileOpen") + " " + pathText(options.design));
-        return kExitUsage;
+        return withoutList(kExitUsage);
     }
 
     MainWindowModel model(prompter, clock, generator, forms.formKelvaron, forms.formLang);
@@ -103,23 +109,32 @@ int runGenerate(const GenerateOptions& options, const std::filesystem::path& pro
     if (seedWasEmpty)
         err << "Proposed seed: " << model.design.seed << '\n';
     if (!designPageLeft)
-        return kExitStopped;
+        return withoutList(kExitStopped);
 
     const GenerationOutcome outcome = model.BitBtnStartClick();
     const bool shownMessages = prompter.shownCount() > 0 || messagesBefore > 0;
-    if (options.output) {
-        if (outcome == GenerationOutcome::Stopped)
-            return kExitStopped;
-        if (writeFileAtomically(*options.output, exportText(model.listText)) != WriteFileStatus::Written) {
-            prompter.error(cannotWriteMessage(*options.output));
-            return kExitUsage;
-        }
-    } else {
-        out << utf8FromCp1252(model.listText);
-    }
+    int exitCode = shownMessages ? kExitWithMessages : kExitGenerated;
     if (outcome == GenerationOutcome::Stopped)
-        return kExitStopped;
-    return shownMessages ? kExitWithMessages : kExitGenerated;
+        exitCode = kExitStopped;
+    return {exitCode, model.listText, model.centerLinePrefix, model.blockSeparatorLine,
+            forms.formKelvaron.caption};
+}
+
+int runGenerate(const GenerateOptions& options, const std::filesystem::path& programDir, std::ostream& out,
+                std::ostream& err) {
+    CliPrompter prompter(err, options.answerYes);
+    const GeneratedList list = generateList(options, programDir, prompter, err);
+    if (!options.output) {
+        out << utf8FromCp1252(list.listText);
+        return list.exitCode;
+    }
+    if (list.exitCode == kExitStopped || list.exitCode == kExitUsage)
+        return list.exitCode;
+    if (writeFileAtomically(*options.output, exportText(list.listText)) != WriteFileStatus::Written) {
+        prompter.error(cannotWriteMessage(*options.output));
+        return kExitUsage;
+    }
+    return list.exitCode;
 }
 
 } // namespace kelvaron::cli

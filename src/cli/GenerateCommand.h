@@ -1,6 +1,8 @@
 // `kelvaron-cli generate`: a design file through the main window's rules to the list text.
 #pragma once
 
+#include "cli/Cli.h"
+
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -8,6 +10,8 @@
 #include <string>
 
 namespace kelvaron::cli {
+
+class CliPrompter;
 
 struct GenerateOptions {
     std::filesystem::path design;
@@ -20,6 +24,24 @@ struct GenerateOptions {
 // Parses the arguments after "generate"; nullopt (with a message on err) for a usage error.
 [[nodiscard]] std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string> args,
                                                                   std::ostream& err);
+
+// The list as "Generieren" leaves it in the list view, with the window's texts that a print of it reads.
+// All texts are Windows-1252.
+struct GeneratedList {
+    // kExitGenerated or kExitWithMessages when a list was generated; kExitStopped when the generation
+    // stopped (listText holds what the list view shows then); kExitUsage when the design cannot be read.
+    int exitCode = kExitGenerated;
+    std::string listText;
+    std::string centerLinePrefix;
+    std::string blockSeparatorLine;
+    std::string caption; // the main window's caption
+};
+
+// Runs the self-test, loads the design, leaves the design page and generates, as the window does.
+// Messages go to `prompter`; a proposed seed is reported on err.
+[[nodiscard]] GeneratedList generateList(const GenerateOptions& options,
+                                         const std::filesystem::path& programDir, CliPrompter& prompter,
+                                         std::ostream& err);
 
 [[nodiscard]] int runGenerate(const GenerateOptions& options, const std::filesystem::path& programDir,
                               std::ostream& out, std::ostream& err);
