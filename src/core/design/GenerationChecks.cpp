@@ -1,7 +1,7 @@
 #include "design/GenerationChecks.h"
 
 #include "design/Limits.h"
-#include "design/NumberConversion.h"
+#include "text/NumberConversion.h"
 #include "engine/Int32.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/FormLang.h"

@@ -1,7 +1,7 @@
 // The design, arms and blocks pages: the check on leaving the design page, the per-center and
 // block-mode rules, and the arm fields below the arms grid.
 #include "design/Limits.h"
-#include "design/NumberConversion.h"
+#include "text/NumberConversion.h"
 #include "shell/MainWindowModel.h"
 
 namespace kelvaron {

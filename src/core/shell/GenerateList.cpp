@@ -1,7 +1,7 @@
 #include "shell/GenerateList.h"
 
 #include "design/GenerationChecks.h"
-#include "design/NumberConversion.h"
+#include "text/NumberConversion.h"
 #include "engine/BlockRandomization.h"
 #include "engine/Int32.h"
 #include "engine/ListText.h"

@@ -1,6 +1,7 @@
 #include "text/ProfileFile.h"
 
 #include "text/CodePage.h"
+#include "text/NumberConversion.h"
 
 #include <algorithm>
 #include <cassert>
@@ -77,30 +78,12 @@ std::optional<std::int32_t> hexInt32(std::string_view digits) {
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<std::int32_t> decimalInt32(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text.remove_prefix(1);
-    if (text.empty())
-        return std::nullopt;
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT32_MIN) : INT32_MAX;
-    std::int64_t magnitude = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit)
-            return std::nullopt;
-    }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-}
-
 std::optional<std::int32_t> profileInteger(std::string_view text) {
     if (text.starts_with("0x") || text.starts_with("0X"))
         return hexInt32(text.substr(2));
     if (text.starts_with('$'))
         return hexInt32(text.substr(1));
-    return decimalInt32(text);
+    return strictInt32(text);
 }
 
 char16_t unitAt(std::string_view bytes, std::size_t i, bool bigEndian) {

@@ -1,4 +1,4 @@
-#include "design/NumberConversion.h"
+#include "text/NumberConversion.h"
 
 namespace kelvaron {
 
