@@ -1,0 +1,45 @@
+#include "gui/print/PdfList.h"
+
+#include "gui/print/QtPrinterDevice.h"
+#include "platform/PathText.h"
+#include "text/AtomicFile.h"
+
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <string>
+
+namespace kelvaron::gui {
+namespace {
+
+constexpr int kDotsPerInch = 600;
+constexpr qreal kBorderPoints = 10;
+
+} // namespace
+
+PrintStatus printListToPdf(const std::filesystem::path& path, const PrintSource& source,
+                           std::string_view dateText, QPageLayout::Orientation orientation) {
+    const std::string cannotWrite = cannotWriteMessage(path);
+    // The whole file is made in memory first, so that it reaches the disk in one atomic write.
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly))
+        return PrintStatus::failure(cannotWrite);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kDotsPerInch);
+        const QMarginsF border(kBorderPoints, kBorderPoints, kBorderPoints, kBorderPoints);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, border, QPageLayout::Point));
+        QtPrinterDevice device(writer, cannotWrite);
+        if (PrintStatus status = printList(device, source, dateText); !status.ok())
+            return status;
+    }
+    const QByteArray& bytes = buffer.data();
+    const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (writeFileAtomically(path, content) != WriteFileStatus::Written)
+        return PrintStatus::failure(cannotWrite);
+    return PrintStatus::success();
+}
+
+} // namespace kelvaron::gui
