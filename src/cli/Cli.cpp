@@ -1,6 +1,9 @@
 #include "cli/Cli.h"
 
 #include "cli/GenerateCommand.h"
+#ifdef KELVARON_WITH_PRINT
+#include "cli/PrintCommand.h"
+#endif
 #include "engine/SeedProposal.h"
 #include "engine/Selftest.h"
 #include "platform/SystemClock.h"
@@ -17,6 +20,7 @@ Produces randomization lists for clinical trials from Kelvaron design files (.kv
 
 Commands:
   generate    generate the randomization list of a design
+  print       print the randomization list of a design to a PDF file
   selftest    run the ten self-test passes of the random generator
   propose-seed  print a seed proposed from the clock
 
@@ -39,6 +43,23 @@ Every message the program shows is printed on standard error, one per line.
 Exit status: 0 generated without messages; 1 stopped before any patient line;
 2 usage error, unreadable design file or unwritable FILE; 3 generated with messages.
 )";
+
+#ifdef KELVARON_WITH_PRINT
+constexpr std::string_view kPrintHelp =
+    R"(Usage: kelvaron-cli print DESIGN.kvd --pdf FILE [--answer yes|no] [--no-block-marks] [--no-seed]
+                          [--landscape]
+
+Generates the list as 'generate' does and prints it as the window's "Drucken" command does, into the
+PDF file FILE: A4 pages (portrait, or landscape with --landscape) at 600 dots per inch, one table per
+center, each starting on a new page. FILE is written atomically; a run that stops writes nothing.
+
+  --answer, --no-block-marks, --no-seed   as for 'generate'
+
+Every message the program shows is printed on standard error, one per line.
+Exit status: 0 printed without messages; 1 stopped before any patient line (nothing printed);
+2 usage error, unreadable design file or unwritable FILE; 3 printed with messages.
+)";
+#endif
 
 constexpr std::string_view kSelftestHelp = R"(Usage: kelvaron-cli selftest
 
@@ -115,6 +136,20 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         if (!options)
             return kExitUsage;
         return runGenerate(*options, programDir, out, err);
+    }
+    if (command == "print") {
+#ifdef KELVARON_WITH_PRINT
+        if (wantsHelp(rest)) {
+            out << kPrintHelp;
+            return 0;
+        }
+        const auto options = parsePrintOptions(rest, err);
+        if (!options)
+            return kExitUsage;
+        return runPrint(*options, programDir, err);
+#else
+        return usage(err, "'print' is not available in this build");
+#endif
     }
     if (command == "selftest" || command == "propose-seed") {
         if (wantsHelp(rest)) {
