@@ -1,11 +1,11 @@
 #include "design/GenerationChecks.h"
 
 #include "design/Limits.h"
-#include "text/NumberConversion.h"
 #include "engine/Int32.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/FormLang.h"
 #include "platform/Prompter.h"
+#include "text/NumberConversion.h"
 
 #include <algorithm>
 #include <limits>
@@ -15,6 +15,7 @@ namespace kelvaron {
 namespace {
 
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kLargestBlockFullyDrawn = std::int64_t{1} << 23;
 const std::string kNoText;
 
 // Converts one text strictly; on failure shows the catalogue note `key`.
@@ -236,6 +237,11 @@ bool CheckGenerationLimits(GenerationCheckContext& context) {
         if (ratio * largestBlock > kInt32Max)
             return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
     }
+    // A drawn position is at most (1 - 2^-23) times the block size, so the last position of a larger
+    // block is never drawn and only the last arm can take it. With that arm's ratio 0 the other arms'
+    // shares fill the whole block, and the allocation would draw for that position forever.
+    if (largestBlock > kLargestBlockFullyDrawn && !working.armRatios.empty() && working.armRatios.back() == 0)
+        return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
     return true;
 }
 
