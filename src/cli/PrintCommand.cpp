@@ -102,8 +102,8 @@ int runPrint(const PrintOptions& options, const std::filesystem::path& programDi
     const FontApplication application;
     const PrintSource source{list.listText, list.centerLinePrefix, list.blockSeparatorLine, list.caption};
     const auto orientation = options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (const PrintStatus status =
-            gui::printListToPdf(options.pdf, source, gui::todayShortDate(), orientation);
+    if (const PrintStatus status = gui::printListToPdf(options.pdf, source, gui::todayShortDate(),
+                                                       gui::a4PageLayout(orientation), gui::kPdfDotsPerInch);
         !status.ok()) {
         prompter.error(status.message());
         return kExitUsage;

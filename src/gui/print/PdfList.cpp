@@ -12,15 +12,15 @@
 #include <string>
 
 namespace kelvaron::gui {
-namespace {
 
-constexpr int kDotsPerInch = 600;
-constexpr qreal kBorderPoints = 10;
-
-} // namespace
+QPageLayout a4PageLayout(QPageLayout::Orientation orientation) {
+    constexpr qreal border = 10;
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(border, border, border, border),
+                       QPageLayout::Point);
+}
 
 PrintStatus printListToPdf(const std::filesystem::path& path, const PrintSource& source,
-                           std::string_view dateText, QPageLayout::Orientation orientation) {
+                           std::string_view dateText, const QPageLayout& layout, int dotsPerInch) {
     const std::string cannotWrite = cannotWriteMessage(path);
     // The whole file is made in memory first, so that it reaches the disk in one atomic write.
     QBuffer buffer;
@@ -28,9 +28,8 @@ PrintStatus printListToPdf(const std::filesystem::path& path, const PrintSource&
         return PrintStatus::failure(cannotWrite);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kDotsPerInch);
-        const QMarginsF border(kBorderPoints, kBorderPoints, kBorderPoints, kBorderPoints);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, border, QPageLayout::Point));
+        writer.setResolution(dotsPerInch);
+        writer.setPageLayout(layout);
         QtPrinterDevice device(writer, cannotWrite);
         if (PrintStatus status = printList(device, source, dateText); !status.ok())
             return status;

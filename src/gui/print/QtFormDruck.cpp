@@ -2,12 +2,15 @@
 
 #include "gui/QtText.h"
 #include "gui/TFormKelvaron.h"
+#include "gui/print/PdfList.h"
 #include "gui/print/QtPrinterDevice.h"
 #include "gui/print/ShortDate.h"
 #include "platform/Prompter.h"
 #include "print/TFormDruck.h"
 
 #include <QPrintDialog>
+
+#include <filesystem>
 
 namespace kelvaron::gui {
 
@@ -24,9 +27,19 @@ void QtFormDruck::Button2Click() {
 
     const PrintSource source{window_.listViewText(), window_.model().centerLinePrefix,
                              window_.model().blockSeparatorLine, coreText(window_.windowTitle())};
-    QtPrinterDevice device(printer_);
-    if (const PrintStatus status = printList(device, source, todayShortDate()); !status.ok())
+    if (const PrintStatus status = print(source); !status.ok())
         prompter_.error(status.message());
+}
+
+PrintStatus QtFormDruck::print(const PrintSource& source) {
+    const std::string today = todayShortDate();
+    // A PDF file chosen in the dialog is written whole or not at all, on the pages the dialog set up.
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        const std::filesystem::path file(printer_.outputFileName().toStdU16String());
+        return printListToPdf(file, source, today, printer_.pageLayout(), printer_.resolution());
+    }
+    QtPrinterDevice device(printer_);
+    return printList(device, source, today);
 }
 
 } // namespace kelvaron::gui

@@ -7,7 +7,9 @@
 
 namespace kelvaron {
 class Prompter;
-}
+class PrintStatus;
+struct PrintSource;
+} // namespace kelvaron
 
 namespace kelvaron::gui {
 
@@ -28,6 +30,8 @@ public:
     [[nodiscard]] QPrinter& printer() { return printer_; }
 
 private:
+    [[nodiscard]] PrintStatus print(const PrintSource& source);
+
     TFormKelvaron& window_;
     Prompter& prompter_;
     QPrinter printer_{QPrinter::HighResolution};

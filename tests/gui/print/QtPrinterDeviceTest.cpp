@@ -1,11 +1,10 @@
 #include "gui/print/QtPrinterDevice.h"
 
 #include "PdfText.h"
+#include "gui/print/PdfList.h"
 #include "platform/PathText.h"
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -18,10 +17,6 @@ namespace {
 
 using gui::QtPrinterDevice;
 
-QPageLayout a4(QPageLayout::Orientation orientation) {
-    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
-}
-
 TEST(QtPrinterDevice, ThePageIsThePrintableAreaInDevicePixels) {
     struct Case {
         QPageLayout::Orientation orientation;
@@ -33,8 +28,8 @@ TEST(QtPrinterDevice, ThePageIsThePrintableAreaInDevicePixels) {
          {Case{QPageLayout::Portrait, 4792, 6851}, Case{QPageLayout::Landscape, 6851, 4792}}) {
         QBuffer buffer;
         QPdfWriter writer(&buffer);
-        writer.setResolution(600);
-        writer.setPageLayout(a4(c.orientation));
+        writer.setResolution(gui::kPdfDotsPerInch);
+        writer.setPageLayout(gui::a4PageLayout(c.orientation));
         const QtPrinterDevice device(writer, "");
         EXPECT_EQ(device.pageWidth(), c.width);
         EXPECT_EQ(device.pageHeight(), c.height);
