@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev googletest
     qt6-base-dev libgl-dev
     fonts-liberation poppler-utils
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
