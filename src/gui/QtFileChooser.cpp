@@ -1,5 +1,8 @@
 #include "gui/QtFileChooser.h"
 
+#include "gui/QtText.h"
+#include "i18n/FixedTexts.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -9,8 +12,7 @@ namespace kelvaron::gui {
 namespace {
 
 const QStringList& designFilters() {
-    static const QStringList filters{QStringLiteral("Kelvaron Design (*.kvd)"),
-                                     QStringLiteral("Alle Dateien (*.*)")};
+    static const QStringList filters{qtText(fixed::kDesignFileFilter), qtText(fixed::kAllFilesFilter)};
     return filters;
 }
 
@@ -49,8 +51,8 @@ std::optional<std::filesystem::path> QtFileChooser::saveDesign(const QString& ti
 }
 
 std::optional<std::filesystem::path> QtFileChooser::exportList() {
-    return choose({QStringLiteral("Liste exportieren"),
-                   {QStringLiteral("*.txt")},
+    return choose({qtText(fixed::kExportDialogTitle),
+                   {qtText(fixed::kTextFileFilter)},
                    QStringLiteral("txt"),
                    QFileDialog::AcceptSave},
                   exportName_);

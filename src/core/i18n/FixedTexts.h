@@ -11,6 +11,12 @@ inline constexpr std::string_view kInternalError61 = "Internal Error #61";
 inline constexpr std::string_view kSelftestErrorPrefix = "Internal self test error - pass# ";
 inline constexpr std::string_view kBoxTitle = "Kelvaron";
 
+// The file dialogs' own texts: the export dialog's title and the name filters.
+inline constexpr std::string_view kExportDialogTitle = "Liste exportieren";
+inline constexpr std::string_view kDesignFileFilter = "Kelvaron Design (*.kvd)";
+inline constexpr std::string_view kAllFilesFilter = "Alle Dateien (*.*)";
+inline constexpr std::string_view kTextFileFilter = "*.txt";
+
 // The questions and notices of the generation checks for equal ratios ("\xDF" is "ß", "\xF6" is "ö").
 inline constexpr std::string_view kArmCountSampleSize =
     "Die verwendete Anzahl der Studienarme pa\xDFt nicht zur angegebenen Fallzahl. Abbrechen?";
