@@ -1,11 +1,33 @@
-// The entry point of the program: the application object, the main window, the message loop.
+// The entry point of the program: the application object, the four forms, the message loop until the main
+// window closes. An exception that escapes is shown as an error, and the program still returns 0.
 #include "gui/KelvaronProgram.h"
+#include "gui/QtPrompter.h"
+#include "gui/QtText.h"
+#include "gui/startup/SystemEnvironment.h"
 
 #include <QApplication>
 
+#include <exception>
+
+namespace {
+
+void showException(const char* what) {
+    kelvaron::gui::QtPrompter().error(kelvaron::gui::coreText(QString::fromLocal8Bit(what)));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    kelvaron::gui::KelvaronProgram program;
-    program.show();
-    return QApplication::exec();
+    try {
+        kelvaron::gui::SystemEnvironment system;
+        kelvaron::gui::KelvaronProgram program(system.environment());
+        program.show();
+        QApplication::exec();
+    } catch (const std::exception& error) {
+        showException(error.what());
+    } catch (...) {
+        showException("");
+    }
+    return 0;
 }

@@ -1,23 +1,49 @@
 #include "gui/KelvaronProgram.h"
 
 #include "gui/QtText.h"
+#include "gui/startup/WebAddress.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/FormLang.h"
-#include "i18n/Forms.h"
+#include "startup/FirstDisplay.h"
+#include "startup/StartupChecks.h"
 
 #include <QApplication>
 
 namespace kelvaron::gui {
 
-KelvaronProgram::KelvaronProgram()
-    : formKelvaron_(makeFormKelvaron()), formLang_(makeFormLang()),
-      window_(formKelvaron_, formLang_, {prompter_, clock_, generator_, files_}) {
+KelvaronProgram::KelvaronProgram(const ProgramEnvironment& environment)
+    : environment_(environment),
+      window_(forms_.formKelvaron, forms_.formLang,
+              {environment.prompter, environment.clock, generator_, environment.files}),
+      formDruck_(window_, environment.prompter),
+      // The dialog draws from the window's generator: the program has one shuffle table.
+      formSelftest_(forms_.formSelftest, generator_, environment.prompter, &window_,
+                    environment.selftestVectors) {
     // The application's title captions the plain messages.
     QApplication::setApplicationName(qtText(fixed::kBoxTitle));
+    window_.setStartup(*this);
+    QObject::connect(&window_, &TFormKelvaron::selftestRequested, &window_,
+                     [this] { BitBtnSelftestClick(); });
+    QObject::connect(&window_, &TFormKelvaron::webAddressClicked, &window_, &openWebAddress);
 }
 
 void KelvaronProgram::show() {
     window_.show();
+}
+
+void KelvaronProgram::applyLanguageFile() {
+    // The window derives the same texts from the translated tables right after this.
+    static_cast<void>(firstDisplay(forms_, environment_.programDir, environment_.prompter));
+}
+
+bool KelvaronProgram::runStartupChecks() {
+    const StartupChecks checks(environment_.versionQuery, environment_.integrityCheck,
+                               [this] { return formSelftest_.showModal(); });
+    return checks.run(Messages(forms_.formLang, environment_.prompter));
+}
+
+void KelvaronProgram::BitBtnSelftestClick() {
+    static_cast<void>(formSelftest_.showModal());
 }
 
 } // namespace kelvaron::gui

@@ -1,34 +1,45 @@
-// The program as a whole: the form tables, the platform services and the main window, created in that
-// order and destroyed together when the program ends.
+// The program as a whole: the four forms in their creation order (the main window FormKelvaron, the print
+// form FormDruck, the message catalogue FormLang, the self-test dialog FormSelftest), all labelled from one
+// set of form tables, and the start-up that the main window runs at its first display and from its timer.
 #pragma once
 
 #include "engine/TRandomGenerator.h"
-#include "gui/QtFileChooser.h"
-#include "gui/QtPrompter.h"
 #include "gui/TFormKelvaron.h"
-#include "i18n/FormTable.h"
-#include "platform/SystemClock.h"
+#include "gui/print/QtFormDruck.h"
+#include "gui/selftest/TFormSelftest.h"
+#include "gui/startup/ProgramEnvironment.h"
+#include "gui/startup/WindowStartup.h"
+#include "i18n/ApplicationForms.h"
 
 namespace kelvaron::gui {
 
-class KelvaronProgram {
+class KelvaronProgram : private WindowStartup {
 public:
-    // REQUIRES: a QApplication exists.
-    KelvaronProgram();
+    // REQUIRES: a QApplication exists. None of the forms is shown yet.
+    explicit KelvaronProgram(const ProgramEnvironment& environment);
 
-    // Shows the main window; its first display prepares the first page.
+    // Shows the main window. Its first display applies the language file and prepares the first page; about
+    // 50 ms later the start-up checks run, ending with the self-test dialog, and a failed check closes the
+    // main window, which ends the program.
     void show();
 
     [[nodiscard]] TFormKelvaron& mainWindow() { return window_; }
+    [[nodiscard]] TFormSelftest& selftestDialog() { return formSelftest_; }
+    // The form tables, translated once the main window has been shown.
+    [[nodiscard]] const ApplicationForms& forms() const { return forms_; }
 
 private:
-    FormTable formKelvaron_;
-    FormTable formLang_;
-    QtPrompter prompter_;
-    SystemClock clock_;
+    void applyLanguageFile() override;
+    bool runStartupChecks() override;
+    // "Selbsttest" on the information page: the dialog's result is not used.
+    void BitBtnSelftestClick();
+
+    ProgramEnvironment environment_;
+    ApplicationForms forms_;
     TRandomGenerator generator_;
-    QtFileChooser files_;
     TFormKelvaron window_;
+    QtFormDruck formDruck_;
+    TFormSelftest formSelftest_;
 };
 
 } // namespace kelvaron::gui

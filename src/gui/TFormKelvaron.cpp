@@ -4,6 +4,7 @@
 #include "gui/FileChooser.h"
 #include "gui/FormTexts.h"
 #include "gui/QtText.h"
+#include "gui/startup/WindowStartup.h"
 #include "i18n/FixedTexts.h"
 #include "i18n/FormTable.h"
 #include "platform/PathText.h"
@@ -16,9 +17,12 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QScreen>
+#include <QTimer>
 
 namespace kelvaron::gui {
 namespace {
+
+constexpr int kStartDelayMs = 50;
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -54,6 +58,11 @@ TFormKelvaron::TFormKelvaron(const FormTable& formKelvaron, const FormTable& for
       w_(buildFormKelvaron(*this)) {
     setObjectName(QString::fromStdString(formKelvaron.name));
     applyFormTexts(*this, formKelvaron);
+    timerStart_ = new QTimer(this);
+    timerStart_->setObjectName(QStringLiteral("TimerStart"));
+    timerStart_->setInterval(kStartDelayMs);
+    timerStart_->setSingleShot(true);
+    connect(timerStart_, &QTimer::timeout, this, &TFormKelvaron::TimerStartTimer);
     connectDesignFields();
     connectGrids();
     connectCommands();
@@ -170,6 +179,10 @@ void TFormKelvaron::showEvent(QShowEvent* event) {
 }
 
 void TFormKelvaron::FormShow() {
+    if (startup_) {
+        startup_->applyLanguageFile();
+        applyFormTexts(*this, formKelvaron_);
+    }
     model_.blockSeparatorLine = makeBlockSeparatorLine(formLang_);
     model_.centerLinePrefix = makeCenterLinePrefix(formKelvaron_);
     w_.labelMinMaxSeed->setText(qtText(fixed::kSeedRange));
@@ -179,6 +192,15 @@ void TFormKelvaron::FormShow() {
         model_.showFirstPage();
         model_.TabSheetDesignShow();
     });
+    // Armed last rather than first, so that the checks run once this handler has returned: never while the
+    // message about a missing language file is open, and never before the derived texts exist.
+    timerStart_->start();
+}
+
+void TFormKelvaron::TimerStartTimer() {
+    timerStart_->stop();
+    if (startup_ && startup_->runStartupChecks())
+        close();
 }
 
 void TFormKelvaron::PageControl1Change(int index) {

@@ -10,6 +10,8 @@
 
 #include <string>
 
+class QTimer;
+
 namespace kelvaron {
 class Clock;
 class Prompter;
@@ -20,6 +22,7 @@ struct FormTable;
 namespace kelvaron::gui {
 
 class FileChooser;
+class WindowStartup;
 
 // The platform services the window and its model use; all of them outlive the window.
 struct WindowServices {
@@ -42,6 +45,10 @@ public:
     [[nodiscard]] std::string listViewText() const;
     // Sets every widget from the model's state, without running any handler.
     void refreshFromModel();
+    // The language file and the start-up checks, run at the first display and from TimerStart. A window
+    // without them (as its tests build it) keeps the texts of its tables and runs no checks. Set before the
+    // window is shown; `startup` must outlive the window.
+    void setStartup(WindowStartup& startup) { startup_ = &startup; }
 
 signals:
     // "Drucken" was pressed; the list to print is listViewText().
@@ -61,8 +68,11 @@ private:
     void connectGrids();
     void connectCommands();
 
-    // First display: derived texts, the seed range, the dialog titles and the first page.
+    // First display: the language file, derived texts, the seed range, the dialog titles and the first page;
+    // then TimerStart.
     void FormShow();
+    // The start-up checks, once; a failed check closes the window.
+    void TimerStartTimer();
     void PageControl1Change(int index);
     void BitBtnStartClick();
     void BitBtnExportClick();
@@ -90,6 +100,8 @@ private:
     FileChooser& files_;
     MainWindowModel model_;
     FormKelvaronWidgets w_;
+    QTimer* timerStart_ = nullptr;
+    WindowStartup* startup_ = nullptr;
     QString openDesignTitle_;
     QString saveDesignTitle_;
     bool shown_ = false;

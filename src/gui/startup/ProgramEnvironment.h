@@ -1,0 +1,32 @@
+// What the program takes from the system it runs on. The program uses SystemEnvironment's parts; tests put
+// fakes in every place.
+#pragma once
+
+#include "engine/Selftest.h"
+
+#include <filesystem>
+#include <span>
+
+namespace kelvaron {
+class Clock;
+class IntegrityCheck;
+class Prompter;
+class VersionQuery;
+} // namespace kelvaron
+
+namespace kelvaron::gui {
+
+class FileChooser;
+
+// Everything referred to must outlive the program.
+struct ProgramEnvironment {
+    std::filesystem::path programDir; // the folder of the program file, which holds the language file
+    Prompter& prompter;
+    Clock& clock;
+    FileChooser& files;
+    VersionQuery& versionQuery;
+    IntegrityCheck& integrityCheck;
+    std::span<const SelftestVector> selftestVectors = kSelftestVectors;
+};
+
+} // namespace kelvaron::gui
