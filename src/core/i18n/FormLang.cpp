@@ -55,7 +55,8 @@ constexpr std::array kEntries = {
     // Limits of what a list generation and a design can hold.
     CatalogueEntry{"MessageArmCountRange", "Die Anzahl der Studienarme muß zwischen 1 und 65536 liegen.",
                    Plain},
-    CatalogueEntry{"MessageCenterCountRange", "Die Anzahl der Zentren muß zwischen 1 und 65536 liegen.", Plain},
+    CatalogueEntry{"MessageCenterCountRange", "Die Anzahl der Zentren muß zwischen 1 und 65536 liegen.",
+                   Plain},
     CatalogueEntry{"MessageRatioRange",
                    "Ratios der Studienarme dürfen nicht negativ sein, ihre Summe muß größer als 0 und "
                    "höchstens 2147483647 sein.",
@@ -69,6 +70,11 @@ constexpr std::array kEntries = {
     CatalogueEntry{"MessageListTooLong",
                    "Eine Randomisierungsliste darf höchstens 10000000 Patienten umfassen.", Plain},
     CatalogueEntry{"MessageErrorFileContent", "Zu viele Studienarme oder Zentren in der Datei", Plain},
+    CatalogueEntry{
+        "MessageListTextTooLarge",
+        "Die Randomisierungsliste würde mehr als 1 GB Text umfassen - bitte kürzere Beschreibungen "
+        "verwenden!",
+        Plain},
 };
 
 MessageDisplay displayOf(std::string_view key) {

@@ -1,7 +1,7 @@
 #include "shell/GenerateList.h"
 
 #include "design/GenerationChecks.h"
-#include "text/NumberConversion.h"
+#include "design/Limits.h"
 #include "engine/BlockRandomization.h"
 #include "engine/Int32.h"
 #include "engine/ListText.h"
@@ -9,6 +9,7 @@
 #include "i18n/FixedTexts.h"
 #include "i18n/FormLang.h"
 #include "platform/Prompter.h"
+#include "text/NumberConversion.h"
 
 #include <algorithm>
 #include <vector>
@@ -30,6 +31,11 @@ public:
         GenerationCheckContext checks{input_.design, input_.working, input_.messages, input_.activePage};
         if (!CheckGeneration(checks) || !CheckGenerationLimits(checks))
             return stopped();
+        if (estimatedTextBytes() > limits::kMaxListTextBytes) {
+            input_.messages.show("MessageListTextTooLarge");
+            input_.activePage = Page::Arme;
+            return stopped();
+        }
         return input_.design.perCenterLists ? perCenter() : single();
     }
 
@@ -105,6 +111,40 @@ private:
             longest = std::max(longest, description.size());
         const std::size_t perLine = 2 * 11 + 3 + longest + input_.blockSeparatorLine.size() / 2;
         buffer_.reserve(buffer_.size() + static_cast<std::size_t>(n) * perLine);
+    }
+
+    // An upper bound of the list text's size, from the checked working values: long descriptions in a
+    // long list could otherwise ask for more memory than any machine has.
+    [[nodiscard]] std::int64_t estimatedTextBytes() const {
+        const auto& working = input_.working;
+        const auto& design = input_.design;
+        std::int64_t longest = 0;
+        for (auto description : descriptions_)
+            longest = std::max<std::int64_t>(longest, static_cast<std::int64_t>(description.size()));
+        const std::int64_t perPatient = 11 + 1 + 6 + 1 + longest + 1;
+        // A block holds at least the smallest candidate of the variable mode, or the fixed size.
+        const std::int64_t smallestBlock =
+            working.fixedBlocks
+                ? working.fixedBlockSize
+                : static_cast<std::int64_t>(working.armCount) * (working.minBlockSize / working.armCount);
+        const std::int64_t separator =
+            input_.options.markBlocks ? static_cast<std::int64_t>(input_.blockSeparatorLine.size()) + 1 : 0;
+        auto listBytes = [&](std::int64_t n) {
+            return n <= 0 ? 0
+                          : n * perPatient + (n / std::max<std::int64_t>(smallestBlock, 1) + 1) * separator;
+        };
+        std::int64_t total = static_cast<std::int64_t>(design.studyName.size()) + 1 + 24;
+        if (!design.perCenterLists)
+            return total + listBytes(working.patientCount);
+        for (std::int32_t center = 1; center <= working.centerCount; ++center) {
+            std::int64_t heading = static_cast<std::int64_t>(input_.centerLinePrefix.size()) + 40;
+            if (design.centers.contains(center)) {
+                const auto& entry = design.centers.at(center);
+                heading += static_cast<std::int64_t>(entry.number.size() + entry.description.size());
+            }
+            total += heading + listBytes(strictInt32(plannedSizeText(design, center)).value_or(0));
+        }
+        return total;
     }
 
     [[nodiscard]] BlockParameters parameters() const {

@@ -102,6 +102,19 @@ TEST_F(GenerateList, NumbersAreWrittenInFullAndEveryListEndsWithASeparator) {
     EXPECT_EQ(all[all.size() - 5].substr(0, 2), "9\t");
 }
 
+TEST_F(GenerateList, AListTextBeyondAGigabyteIsRefusedBeforeItIsWritten) {
+    model.design.studyName = "Lang";
+    model.design.seed = "1";
+    model.design.fixedBlockSize = "2";
+    ASSERT_TRUE(twoArms("1000000"));
+    model.design.arms.at(1).description = std::string(1100, 'A');
+    prompter.shown.clear();
+    EXPECT_EQ(model.BitBtnStartClick(), GenerationOutcome::Stopped);
+    EXPECT_EQ(model.listText, "Lang\n");
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{message("MessageListTextTooLarge")}));
+    EXPECT_EQ(model.activePage(), Page::Arme);
+}
+
 struct PerCenterSession : ListSession {
     void centers(std::initializer_list<const char*> sizes, const std::string& seed = "12345") {
         auto& design = model.design;
