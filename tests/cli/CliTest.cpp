@@ -1,9 +1,10 @@
 #include "cli/Cli.h"
 
-#include <gtest/gtest.h>
+#include "support/ScratchFolder.h"
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace kelvaron::cli {
@@ -24,30 +25,6 @@ Result run(std::vector<std::string> args, const fs::path& programDir = {}) {
     return {code, out.str(), err.str()};
 }
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class TempDir {
-public:
-    TempDir() : path_(fs::temp_directory_path() / ("kelvaron-cli-test-" + std::to_string(::getpid()) + "-" +
-                                                   std::to_string(counter_++))) {
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    [[nodiscard]] fs::path file(const std::string& name, const std::string& bytes = {}) const {
-        const auto p = path_ / name;
-        if (!bytes.empty())
-            std::ofstream(p, std::ios::binary) << bytes;
-        return p;
-    }
-
-private:
-    static inline int counter_ = 0;
-    fs::path path_;
-};
-
 // A design in the profile-file syntax, lines ended by CR LF.
 std::string kvd(std::initializer_list<const char*> lines) {
     std::string text;
@@ -67,18 +44,19 @@ TEST(Cli, GeneratesTheStudieXExampleByteForByte) {
 }
 
 TEST(Cli, TheLanguageFileBesideTheProgramTranslatesTheListTexts) {
-    TempDir programDir;
-    (void)programDir.file("KelvaronLang.ini", kvd({"[FormLang]", "FormLang.LabelBlock.Caption=Bloc", "[FormKelvaron]",
-                                                  "FormKelvaron.LabelCenter.Caption=Centre"}));
-    const auto single = run({"generate", "examples/studie-x.kvd"}, programDir.file(""));
+    test::ScratchFolder programDir;
+    (void)programDir.write("KelvaronLang.ini",
+                           kvd({"[FormLang]", "FormLang.LabelBlock.Caption=Bloc", "[FormKelvaron]",
+                                "FormKelvaron.LabelCenter.Caption=Centre"}));
+    const auto single = run({"generate", "examples/studie-x.kvd"}, programDir.path());
     EXPECT_EQ(single.out.substr(single.out.size() - 20), "------- Bloc ------\n");
-    const auto perCenter = run({"generate", "examples/multicenter.kvd"}, programDir.file(""));
+    const auto perCenter = run({"generate", "examples/multicenter.kvd"}, programDir.path());
     EXPECT_NE(perCenter.out.find("\nCentre 101\tUni-Klinik Nord"), std::string::npos);
 }
 
 TEST(Cli, WritesTheExportFormatWithDashO) {
-    TempDir dir;
-    const auto output = dir.file("liste.txt");
+    test::ScratchFolder dir;
+    const auto output = dir / "liste.txt";
     const auto result = run({"generate", "examples/studie-x.kvd", "-o", output.string()});
     EXPECT_EQ(result.exitCode, kExitGenerated);
     EXPECT_EQ(result.out, "");
@@ -88,7 +66,7 @@ TEST(Cli, WritesTheExportFormatWithDashO) {
             expected.push_back('\r');
         expected.push_back(c);
     }
-    EXPECT_EQ(readBytes(output), expected);
+    EXPECT_EQ(test::readBytes(output), expected);
 }
 
 TEST(Cli, ListOptionsSwitchOffMarksAndSeeds) {
@@ -101,15 +79,18 @@ TEST(Cli, TheMultiCenterExampleWritesOneListPerCenter) {
     const auto result = run({"generate", "examples/multicenter.kvd"});
     EXPECT_EQ(result.exitCode, kExitGenerated) << result.err;
     EXPECT_NE(result.out.find("Zentrum 101\tUni-Klinik Nord - Seed: (1982386304)\n"), std::string::npos);
-    EXPECT_NE(result.out.find("Zentrum 102\tKlinikum S\xC3\xBC" "d - Seed: (715426880)\n"), std::string::npos);
+    EXPECT_NE(result.out.find("Zentrum 102\tKlinikum S\xC3\xBC"
+                              "d - Seed: (715426880)\n"),
+              std::string::npos);
     EXPECT_NE(result.out.find("Zentrum 103\tPraxis am Marktplatz - Seed: (424962144)\n"), std::string::npos);
 }
 
 TEST(Cli, QuestionsAreAnsweredByTheAnswerPolicy) {
-    TempDir dir;
-    const auto design = dir.file("frage.kvd", kvd({"[Design]", "Name=Frage", "Arme=3", "Fallzahl=120", "[Arme]",
-                                                  "Anzahl=3", "Ratio1=2", "Ratio2=1", "Ratio3=1", "[Bloecke]",
-                                                  "Fix=1", "Groesse=6", "[Zufall]", "Seed=5"}));
+    test::ScratchFolder dir;
+    const auto design =
+        dir.write("frage.kvd",
+                  kvd({"[Design]", "Name=Frage", "Arme=3", "Fallzahl=120", "[Arme]", "Anzahl=3", "Ratio1=2",
+                       "Ratio2=1", "Ratio3=1", "[Bloecke]", "Fix=1", "Groesse=6", "[Zufall]", "Seed=5"}));
     const std::string question =
         "Die verwendeten Ratios der Studienarme passen nicht zur angegebenen Fallzahl. Abbrechen?";
 
@@ -125,9 +106,9 @@ TEST(Cli, QuestionsAreAnsweredByTheAnswerPolicy) {
 }
 
 TEST(Cli, AnEmptySeedIsProposedAndPrinted) {
-    TempDir dir;
-    const auto design = dir.file("ohne-seed.kvd", kvd({"[Design]", "Arme=2", "Fallzahl=4", "[Bloecke]", "Fix=1",
-                                                      "Groesse=2"}));
+    test::ScratchFolder dir;
+    const auto design = dir.write(
+        "ohne-seed.kvd", kvd({"[Design]", "Arme=2", "Fallzahl=4", "[Bloecke]", "Fix=1", "Groesse=2"}));
     const auto result = run({"generate", design.string()});
     EXPECT_EQ(result.exitCode, kExitGenerated);
     ASSERT_EQ(result.err.rfind("Proposed seed: ", 0), 0u) << result.err;
@@ -136,7 +117,7 @@ TEST(Cli, AnEmptySeedIsProposedAndPrinted) {
 }
 
 TEST(Cli, StoppedRunsPrintWhatTheListViewWouldShow) {
-    TempDir dir;
+    test::ScratchFolder dir;
     struct Case {
         std::string design;
         std::string out;
@@ -149,18 +130,23 @@ TEST(Cli, StoppedRunsPrintWhatTheListViewWouldShow) {
         // A check before generation stops: the title line.
         {kvd({"[Design]", "Name=T", "Arme=2", "Fallzahl=4", "[Arme]", "Anzahl=2", "[Bloecke]", "Fix=1",
               "Groesse=3", "[Zufall]", "Seed=1"}),
-         "T\n", "Die verwendete Anzahl der Studienarme pa\xC3\x9Ft nicht zur angegebenen Blockgr\xC3\xB6\xC3\x9F" "e. Abbrechen? [yes]\n"},
+         "T\n",
+         "Die verwendete Anzahl der Studienarme pa\xC3\x9Ft nicht zur angegebenen Blockgr\xC3\xB6\xC3\x9F"
+         "e. Abbrechen? [yes]\n"},
         // The single list's block plan fails: title and seed.
-        {kvd({"[Design]", "Name=T", "Arme=2", "Fallzahl=10", "[Bloecke]", "Fix=0", "Von=4", "Bis=5", "[Zufall]",
-              "Seed=3"}),
-         "T\nSeed: (3)\n", "Bl\xC3\xB6" "cke konnten nicht generiert werden, Blockgr\xC3\xB6\xC3\x9F" "e zu stark eingeschr\xC3\xA4nkt?\n"},
+        {kvd({"[Design]", "Name=T", "Arme=2", "Fallzahl=10", "[Bloecke]", "Fix=0", "Von=4", "Bis=5",
+              "[Zufall]", "Seed=3"}),
+         "T\nSeed: (3)\n",
+         "Bl\xC3\xB6"
+         "cke konnten nicht generiert werden, Blockgr\xC3\xB6\xC3\x9F"
+         "e zu stark eingeschr\xC3\xA4nkt?\n"},
         // Per-center lists with no centers.
-        {kvd({"[Design]", "Name=T", "Arme=2", "Fallzahl=4", "Multicenter=1", "Zentren=0", "[Bloecke]", "Fix=1",
-              "Groesse=2", "[Zufall]", "Seed=3"}),
+        {kvd({"[Design]", "Name=T", "Arme=2", "Fallzahl=4", "Multicenter=1", "Zentren=0", "[Bloecke]",
+              "Fix=1", "Groesse=2", "[Zufall]", "Seed=3"}),
          "", "Internal Error #61\n"},
     };
     for (const auto& c : cases) {
-        const auto design = dir.file("stop.kvd", c.design);
+        const auto design = dir.write("stop.kvd", c.design);
         const auto result = run({"generate", design.string()});
         EXPECT_EQ(result.exitCode, kExitStopped) << c.design;
         EXPECT_EQ(result.out, c.out) << c.design;
@@ -176,13 +162,14 @@ TEST(Cli, UsageErrorsAndUnreadableDesigns) {
     EXPECT_EQ(run({"selftest", "extra"}).exitCode, kExitUsage);
     const auto missing = run({"generate", "gibt-es-nicht.kvd"});
     EXPECT_EQ(missing.exitCode, kExitUsage);
-    EXPECT_EQ(missing.err, "Fehler beim \xC3\x96" "ffnen der Datei gibt-es-nicht.kvd\n");
+    EXPECT_EQ(missing.err, "Fehler beim \xC3\x96"
+                           "ffnen der Datei gibt-es-nicht.kvd\n");
     EXPECT_EQ(missing.out, "");
 }
 
 TEST(Cli, AnOutputThatCannotBeWrittenLeavesNothingBehind) {
-    TempDir dir;
-    const auto output = dir.file("kein-ordner") / "liste.txt";
+    test::ScratchFolder dir;
+    const auto output = (dir / "kein-ordner") / "liste.txt";
     const auto result = run({"generate", "examples/studie-x.kvd", "-o", output.string()});
     EXPECT_EQ(result.exitCode, kExitUsage);
     EXPECT_EQ(result.err, "In " + output.string() + " kann nicht geschrieben werden\n");

@@ -1,4 +1,5 @@
-// Runs the GUI tests inside one QApplication, on the offscreen platform unless another one is chosen.
+// Runs each Qt test program inside one QApplication, on the offscreen platform unless another one is
+// chosen.
 #include "gui/QtText.h"
 #include "i18n/FixedTexts.h"
 

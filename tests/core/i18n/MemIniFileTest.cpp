@@ -1,6 +1,6 @@
 #include "i18n/MemIniFile.h"
 
-#include "core/i18n/ScratchDir.h"
+#include "support/ScratchFolder.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -86,7 +86,7 @@ TEST(MemIniFile, MatchesUmlautsRegardlessOfLetterCase) {
 }
 
 TEST(MemIniFile, LoadsOnlyReadableFilesWithinTheSizeBound) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     const auto small = dir.write("small.ini", "[S]\nK=V\n");
     ASSERT_TRUE(MemIniFile::load(small));
     EXPECT_EQ(MemIniFile::load(small)->readString("S", "K", ""), "V");

@@ -1,7 +1,7 @@
 #include "i18n/Translator.h"
 
-#include "core/i18n/ScratchDir.h"
 #include "i18n/ApplicationForms.h"
+#include "support/ScratchFolder.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -143,7 +143,7 @@ TEST(SetStringProperty, SetsOnlyNonEmptyValuesOfPropertiesTheClassHas) {
 }
 
 TEST(ApplyLanguageFile, TranslatesEveryFormFromTheFileInTheProgramFolder) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     dir.write("KelvaronLang.ini", "\xEF\xBB\xBF[FormKelvaron]\nFormKelvaron.BitBtnClose.Caption=Close\n"
                                   "[FormDruck]\nFormDruck.Button2.Caption=Print\n"
                                   "[FormLang]\nFormLang.LabelBlock.Caption=B\xC3\xB6\x63k\n"
@@ -157,7 +157,7 @@ TEST(ApplyLanguageFile, TranslatesEveryFormFromTheFileInTheProgramFolder) {
 }
 
 TEST(ApplyLanguageFile, ChangesNothingWithoutAReadableFile) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     std::filesystem::create_directory(dir.path() / "KelvaronLang.ini");
     ApplicationForms forms;
     EXPECT_FALSE(ApplyLanguageFile(forms.inCreationOrder(), dir.path() / "missing", kLanguageFileName));

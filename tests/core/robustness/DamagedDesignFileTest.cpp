@@ -1,8 +1,8 @@
 // Loading design files that were cut short or are no text at all: the design gets the defaults of the
 // missing keys and the start of a cut value, or the catalogue message and no change.
-#include "core/text/ScratchFolder.h"
 #include "platform/PathText.h"
 #include "support/ModelFixture.h"
+#include "support/ScratchFolder.h"
 #include "text/ProfileFile.h"
 
 #include <filesystem>

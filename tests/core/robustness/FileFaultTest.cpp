@@ -1,11 +1,11 @@
 // Saving a design and exporting a list when the file system fails: a folder that cannot be written, a
 // full disk, a target or folder that changes between two saves. Every failure shows its message and
 // leaves the previous file byte for byte; no temporary file stays behind.
-#include "core/text/ScratchFolder.h"
 #include "design/file/DesignFile.h"
 #include "platform/PathText.h"
 #include "shell/ListExport.h"
 #include "support/ModelFixture.h"
+#include "support/ScratchFolder.h"
 #include "text/AtomicFile.h"
 
 #include <csignal>

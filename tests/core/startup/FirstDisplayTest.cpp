@@ -1,8 +1,8 @@
 #include "startup/FirstDisplay.h"
 
-#include "core/i18n/ScratchDir.h"
 #include "i18n/MemIniFile.h"
 #include "support/FakePrompter.h"
+#include "support/ScratchFolder.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace {
 using test::ansi;
 
 TEST(FirstDisplay, WithoutLanguageFileTellsSoAndDerivesTheGermanTexts) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     ApplicationForms forms;
     test::FakePrompter prompter;
     const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
@@ -31,7 +31,7 @@ TEST(FirstDisplay, WithoutLanguageFileTellsSoAndDerivesTheGermanTexts) {
 }
 
 TEST(FirstDisplay, DerivedTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     dir.write("KelvaronLang.ini", "[FormKelvaron]\n"
                                   "FormKelvaron.LabelCenter.Caption=Centre\n"
                                   "FormKelvaron.LabelMinMaxSeed.Caption=1 - MAXINT\n"
@@ -52,7 +52,7 @@ TEST(FirstDisplay, DerivedTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
 }
 
 TEST(FirstDisplay, AnUnreadableLanguageFileIsReportedLikeAMissingOne) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     std::string oversized = "[FormLang]\nFormLang.LabelBlock.Caption=Bloc\n";
     oversized.resize(MemIniFile::kMaxBytes + 1, ' ');
     dir.write("KelvaronLang.ini", oversized);

@@ -1,6 +1,6 @@
 #include "startup/ProgramDigestCheck.h"
 
-#include "core/i18n/ScratchDir.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -33,7 +33,7 @@ TEST(ProgramDigestCheck, PassesOnlyWhenTheStoredDigestMatchesTheProgramFile) {
         {"oversized digest file", std::string(kAbcDigest) + "\n" + std::string(5000, ' '), false},
     };
     for (const auto& c : cases) {
-        test::ScratchDir dir;
+        test::ScratchFolder dir;
         const auto program = dir.write("kelvaron.exe", "abc");
         dir.write(kDigestFileName, c.digestFile);
         EXPECT_EQ(ProgramDigestCheck(program).programFileIntact(), c.intact) << c.what;
@@ -41,7 +41,7 @@ TEST(ProgramDigestCheck, PassesOnlyWhenTheStoredDigestMatchesTheProgramFile) {
 }
 
 TEST(ProgramDigestCheck, FailsWithoutDigestFileOrProgramFile) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     const auto program = dir.write("kelvaron.exe", "abc");
     EXPECT_FALSE(ProgramDigestCheck(program).programFileIntact());
     dir.write(kDigestFileName, kAbcDigest);
@@ -51,7 +51,7 @@ TEST(ProgramDigestCheck, FailsWithoutDigestFileOrProgramFile) {
 }
 
 TEST(ProgramDigestCheck, HashesFilesLargerThanOneReadPiece) {
-    test::ScratchDir dir;
+    test::ScratchFolder dir;
     const auto file = dir.write("big.bin", std::string(1000000, 'a'));
     ASSERT_TRUE(sha256OfFile(file));
     EXPECT_EQ(Sha256::toHex(*sha256OfFile(file)),

@@ -1,6 +1,6 @@
 #include "text/AtomicFile.h"
 
-#include "core/text/ScratchFolder.h"
+#include "support/ScratchFolder.h"
 
 #include <csignal>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "text/ProfileFile.h"
 
-#include "core/text/ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "support/TestText.h"
 
 #include <cstdint>

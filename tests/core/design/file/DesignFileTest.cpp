@@ -1,6 +1,6 @@
 #include "design/file/DesignFile.h"
 
-#include "core/text/ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "support/TestText.h"
 #include "text/ProfileFile.h"
 

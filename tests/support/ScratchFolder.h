@@ -29,6 +29,13 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
     [[nodiscard]] std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
+    // Writes `bytes` unchanged into the file `name` of this folder and returns its path.
+    std::filesystem::path write(std::string_view name, std::string_view bytes) const {
+        const auto file = path_ / name;
+        std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file;
+    }
+
     // The names of everything in the folder, to see that no temporary file was left behind.
     [[nodiscard]] std::vector<std::string> names() const {
         std::vector<std::string> result;
