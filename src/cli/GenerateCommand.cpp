@@ -47,27 +47,36 @@ GeneratedList withoutList(int exitCode) {
 
 } // namespace
 
+bool takeListArgument(std::span<const std::string> args, std::size_t& i, GenerateOptions& options,
+                      bool& haveDesign) {
+    const std::string& arg = args[i];
+    if (arg == "--answer" && i + 1 < args.size() && (args[i + 1] == "yes" || args[i + 1] == "no")) {
+        options.answerYes = args[++i] == "yes";
+    } else if (arg == "--no-block-marks") {
+        options.markBlocks = false;
+    } else if (arg == "--no-seed") {
+        options.printSeed = false;
+    } else if (!haveDesign && !arg.empty() && arg.front() != '-') {
+        options.design = arg;
+        haveDesign = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string> args, std::ostream& err) {
     GenerateOptions options;
     bool haveDesign = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--answer" && hasValue && (args[i + 1] == "yes" || args[i + 1] == "no")) {
-            options.answerYes = args[++i] == "yes";
-        } else if (arg == "--no-block-marks") {
-            options.markBlocks = false;
-        } else if (arg == "--no-seed") {
-            options.printSeed = false;
-        } else if (arg == "-o" && hasValue) {
+        if (takeListArgument(args, i, options, haveDesign))
+            continue;
+        if (args[i] == "-o" && i + 1 < args.size()) {
             options.output = args[++i];
-        } else if (!haveDesign && !arg.empty() && arg.front() != '-') {
-            options.design = arg;
-            haveDesign = true;
-        } else {
-            err << "kelvaron-cli generate: unexpected argument '" << arg << "' (see --help)\n";
-            return std::nullopt;
+            continue;
         }
+        err << "kelvaron-cli generate: unexpected argument '" << args[i] << "' (see --help)\n";
+        return std::nullopt;
     }
     if (!haveDesign) {
         err << "kelvaron-cli generate: no design file given (see --help)\n";

@@ -21,6 +21,11 @@ struct GenerateOptions {
     std::optional<std::filesystem::path> output;
 };
 
+// Takes args[i] when it is an argument that generate and print share: the design file, --answer,
+// --no-block-marks, --no-seed; advances i past a value it consumes. False for any other argument.
+[[nodiscard]] bool takeListArgument(std::span<const std::string> args, std::size_t& i,
+                                    GenerateOptions& options, bool& haveDesign);
+
 // Parses the arguments after "generate"; nullopt (with a message on err) for a usage error.
 [[nodiscard]] std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string> args,
                                                                   std::ostream& err);

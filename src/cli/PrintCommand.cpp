@@ -60,22 +60,14 @@ std::optional<PrintOptions> parsePrintOptions(std::span<const std::string> args,
     bool haveDesign = false;
     bool havePdf = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (takeListArgument(args, i, options.generate, haveDesign))
+            continue;
         const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--answer" && hasValue && (args[i + 1] == "yes" || args[i + 1] == "no")) {
-            options.generate.answerYes = args[++i] == "yes";
-        } else if (arg == "--no-block-marks") {
-            options.generate.markBlocks = false;
-        } else if (arg == "--no-seed") {
-            options.generate.printSeed = false;
-        } else if (arg == "--landscape") {
+        if (arg == "--landscape") {
             options.landscape = true;
-        } else if (arg == "--pdf" && hasValue && !args[i + 1].empty()) {
+        } else if (arg == "--pdf" && i + 1 < args.size() && !args[i + 1].empty()) {
             options.pdf = args[++i];
             havePdf = true;
-        } else if (!haveDesign && !arg.empty() && arg.front() != '-') {
-            options.generate.design = arg;
-            haveDesign = true;
         } else {
             err << "kelvaron-cli print: unexpected argument '" << arg << "' (see --help)\n";
             return std::nullopt;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace kelvaron {
@@ -29,6 +30,16 @@ public:
         return stored_[static_cast<std::size_t>(position - 1)];
     }
     [[nodiscard]] bool contains(std::int32_t position) const { return position >= 1 && position <= length_; }
+
+    // Sets one field of entry `position` when the list has that entry (a grid's row 0 selects none).
+    // Returns whether it did.
+    template <typename Field, typename Value>
+    bool store(std::int32_t position, Field T::*field, Value&& value) {
+        if (!contains(position))
+            return false;
+        at(position).*field = std::forward<Value>(value);
+        return true;
+    }
 
     [[nodiscard]] std::span<T> visible() { return {stored_.data(), static_cast<std::size_t>(length_)}; }
     [[nodiscard]] std::span<const T> visible() const {

@@ -23,22 +23,18 @@ void MainWindowModel::StringGridZentrenClick(std::int32_t row) {
 
 void MainWindowModel::EditANummerChange(std::string_view text) {
     centerFields.editANummer = text;
-    if (design.centers.contains(centersRow))
-        design.centers.at(centersRow).number = text;
+    design.centers.store(centersRow, &TStudyCenter::number, text);
 }
 
 void MainWindowModel::EditABeschrChange(std::string_view text) {
     centerFields.editABeschr = text;
-    if (design.centers.contains(centersRow))
-        design.centers.at(centersRow).description = text;
+    design.centers.store(centersRow, &TStudyCenter::description, text);
 }
 
 void MainWindowModel::EditAFallzahlChange(std::string_view text) {
     centerFields.editAFallzahl = text;
-    if (design.centers.contains(centersRow)) {
-        design.centers.at(centersRow).plannedSize = text;
+    if (design.centers.store(centersRow, &TStudyCenter::plannedSize, text))
         updateCenterSum(); // the changed cell is redrawn, which recomputes the sum
-    }
 }
 
 void MainWindowModel::updateCenterSum() {

@@ -119,14 +119,12 @@ void MainWindowModel::StringGridArmeClick(std::int32_t row) {
 
 void MainWindowModel::EditCBeschrChange(std::string_view text) {
     armFields.editCBeschr = text;
-    if (design.arms.contains(armsRow))
-        design.arms.at(armsRow).description = text;
+    design.arms.store(armsRow, &TStudyArm::description, text);
 }
 
 void MainWindowModel::EditCRatioChange(std::string_view text) {
     armFields.editCRatio = text;
-    if (design.arms.contains(armsRow))
-        design.arms.at(armsRow).ratio = text;
+    design.arms.store(armsRow, &TStudyArm::ratio, text);
 }
 
 } // namespace kelvaron
