@@ -7,8 +7,8 @@
 // as a blank; blanks at the ends, one pair of enclosing quotation marks and characters past the 2047th
 // are not read back).
 #include "FuzzSupport.h"
-#include "design/file/DesignFile.h"
-#include "text/ProfileFile.h"
+#include "core/design/file/DesignFile.h"
+#include "core/text/ProfileFile.h"
 
 #include <cstddef>
 #include <cstdint>

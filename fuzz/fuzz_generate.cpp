@@ -6,12 +6,12 @@
 // kinds of a list, and holds no patient line when the generation stopped; a list of fixed blocks that
 // are multiples of the ratio sum gives each arm exactly its share of every block.
 #include "FuzzSupport.h"
-#include "core/robustness/ListTextShape.h"
-#include "design/Limits.h"
-#include "i18n/FormLang.h"
-#include "i18n/Forms.h"
-#include "shell/DerivedTexts.h"
+#include "core/design/Limits.h"
+#include "core/i18n/FormLang.h"
+#include "core/i18n/Forms.h"
+#include "core/window/DerivedTexts.h"
 #include "support/FakePrompter.h"
+#include "support/ListTextShape.h"
 #include "support/ModelFixture.h"
 
 #include <cstddef>

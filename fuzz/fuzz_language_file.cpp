@@ -6,9 +6,9 @@
 // text properties, item and header counts); a text changes only to the file's non-empty value for it,
 // memo lines only to the file's consecutive Lines values; the file gives the same forms as its content.
 #include "FuzzSupport.h"
-#include "i18n/ApplicationForms.h"
-#include "i18n/MemIniFile.h"
-#include "i18n/Translator.h"
+#include "core/i18n/ApplicationForms.h"
+#include "core/i18n/MemIniFile.h"
+#include "core/i18n/Translator.h"
 
 #include <cstddef>
 #include <cstdint>

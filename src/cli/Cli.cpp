@@ -4,10 +4,10 @@
 #ifdef KELVARON_WITH_PRINT
 #include "cli/PrintCommand.h"
 #endif
-#include "engine/SeedProposal.h"
-#include "engine/Selftest.h"
-#include "platform/SystemClock.h"
-#include "text/CodePage.h"
+#include "core/engine/SeedProposal.h"
+#include "core/engine/Selftest.h"
+#include "core/platform/SystemClock.h"
+#include "core/text/CodePage.h"
 
 #include <string_view>
 

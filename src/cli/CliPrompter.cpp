@@ -1,6 +1,6 @@
 #include "cli/CliPrompter.h"
 
-#include "text/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Messages of the command-line tool: one line each on the error stream, in the order shown, UTF-8.
 #pragma once
 
-#include "platform/Prompter.h"
+#include "core/platform/Prompter.h"
 
 #include <ostream>
 

@@ -2,16 +2,16 @@
 
 #include "cli/Cli.h"
 #include "cli/CliPrompter.h"
-#include "engine/Selftest.h"
-#include "engine/TRandomGenerator.h"
-#include "i18n/ApplicationForms.h"
-#include "i18n/Translator.h"
-#include "platform/PathText.h"
-#include "platform/SystemClock.h"
-#include "shell/DerivedTexts.h"
-#include "shell/ListExport.h"
-#include "shell/MainWindowModel.h"
-#include "text/AtomicFile.h"
+#include "core/engine/Selftest.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/file/AtomicFile.h"
+#include "core/i18n/ApplicationForms.h"
+#include "core/i18n/Translator.h"
+#include "core/platform/SystemClock.h"
+#include "core/text/PathText.h"
+#include "core/window/DerivedTexts.h"
+#include "core/window/ListExport.h"
+#include "core/window/MainWindowModel.h"
 
 #include <fstream>
 

@@ -1,9 +1,9 @@
 #include "cli/PrintCommand.h"
 
 #include "cli/CliPrompter.h"
+#include "core/print/TFormDruck.h"
 #include "gui/print/PdfList.h"
 #include "gui/print/ShortDate.h"
-#include "print/TFormDruck.h"
 
 #include <QGuiApplication>
 

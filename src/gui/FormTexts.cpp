@@ -1,7 +1,7 @@
 #include "gui/FormTexts.h"
 
+#include "core/i18n/FormTable.h"
 #include "gui/QtText.h"
-#include "i18n/FormTable.h"
 
 #include <QAbstractButton>
 #include <QLabel>

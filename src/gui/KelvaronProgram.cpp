@@ -1,11 +1,11 @@
 #include "gui/KelvaronProgram.h"
 
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/FormLang.h"
+#include "core/startup/FirstDisplay.h"
+#include "core/startup/StartupChecks.h"
 #include "gui/QtText.h"
 #include "gui/startup/WebAddress.h"
-#include "i18n/FixedTexts.h"
-#include "i18n/FormLang.h"
-#include "startup/FirstDisplay.h"
-#include "startup/StartupChecks.h"
 
 #include <QApplication>
 

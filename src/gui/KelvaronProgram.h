@@ -3,13 +3,13 @@
 // set of form tables, and the start-up that the main window runs at its first display and from its timer.
 #pragma once
 
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/i18n/ApplicationForms.h"
 #include "gui/TFormKelvaron.h"
 #include "gui/print/QtFormDruck.h"
 #include "gui/selftest/TFormSelftest.h"
 #include "gui/startup/ProgramEnvironment.h"
 #include "gui/startup/WindowStartup.h"
-#include "i18n/ApplicationForms.h"
 
 namespace kelvaron::gui {
 

@@ -1,7 +1,7 @@
 #include "gui/QtFileChooser.h"
 
+#include "core/i18n/FixedTexts.h"
 #include "gui/QtText.h"
-#include "i18n/FixedTexts.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The core's messages as modal Qt message boxes, parented to the active window.
 #pragma once
 
-#include "platform/Prompter.h"
+#include "core/platform/Prompter.h"
 
 namespace kelvaron::gui {
 

@@ -1,7 +1,7 @@
 // The boundary between the core's Windows-1252 texts and Qt's Unicode strings.
 #pragma once
 
-#include "text/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <QString>
 

@@ -1,17 +1,17 @@
 #include "gui/TFormKelvaron.h"
 
+#include "core/file/AtomicFile.h"
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/FormTable.h"
+#include "core/platform/Prompter.h"
+#include "core/text/PathText.h"
+#include "core/window/DerivedTexts.h"
+#include "core/window/ListExport.h"
 #include "gui/ClickableLabel.h"
 #include "gui/FileChooser.h"
 #include "gui/FormTexts.h"
 #include "gui/QtText.h"
 #include "gui/startup/WindowStartup.h"
-#include "i18n/FixedTexts.h"
-#include "i18n/FormTable.h"
-#include "platform/PathText.h"
-#include "platform/Prompter.h"
-#include "shell/DerivedTexts.h"
-#include "shell/ListExport.h"
-#include "text/AtomicFile.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,8 +2,8 @@
 // core's MainWindowModel. Every user event calls the model; then refreshFromModel() shows its state.
 #pragma once
 
+#include "core/window/MainWindowModel.h"
 #include "gui/FormKelvaronWidgets.h"
-#include "shell/MainWindowModel.h"
 
 #include <QString>
 #include <QWidget>

@@ -3,8 +3,8 @@
 // (Windows-1252, LF), `expected-export.txt` the exported file (Windows-1252, CR LF) and
 // `expected-messages.txt` what the tool reports on standard error.
 #include "cli/Cli.h"
+#include "core/text/CodePage.h"
 #include "support/ScratchFolder.h"
-#include "text/CodePage.h"
 
 #include <algorithm>
 #include <filesystem>

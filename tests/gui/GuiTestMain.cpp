@@ -1,7 +1,7 @@
 // Runs each Qt test program inside one QApplication, on the offscreen platform unless another one is
 // chosen.
+#include "core/i18n/FixedTexts.h"
 #include "gui/QtText.h"
-#include "i18n/FixedTexts.h"
 
 #include <QApplication>
 

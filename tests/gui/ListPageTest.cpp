@@ -1,9 +1,9 @@
 // The list page: a design typed into the pages is generated, exported and copied as the core defines it.
 #include "WindowFixture.h"
 #include "cli/Cli.h"
+#include "core/text/PathText.h"
+#include "core/window/ListExport.h"
 #include "gui/QtText.h"
-#include "platform/PathText.h"
-#include "shell/ListExport.h"
 
 #include <QApplication>
 #include <QClipboard>

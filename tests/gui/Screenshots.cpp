@@ -1,10 +1,10 @@
 // Writes a picture of each of the seven pages of the main window, filled with an example design, into
 // the folder given as the only argument: 01-design.png ... 07-info.png. Run it under xvfb-run or with
 // QT_QPA_PLATFORM=offscreen.
+#include "core/i18n/FormLang.h"
+#include "core/i18n/Forms.h"
 #include "gui/FileChooser.h"
 #include "gui/TFormKelvaron.h"
-#include "i18n/FormLang.h"
-#include "i18n/Forms.h"
 #include "support/ModelFixture.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // The main window with scripted messages and file choices, and helpers that act on it as a user would.
 #pragma once
 
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/i18n/FormLang.h"
+#include "core/i18n/Forms.h"
 #include "gui/FileChooser.h"
 #include "gui/TFormKelvaron.h"
-#include "i18n/FormLang.h"
-#include "i18n/Forms.h"
 #include "support/ModelFixture.h"
 
 #include <QAbstractButton>

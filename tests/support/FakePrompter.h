@@ -1,7 +1,7 @@
 // A Prompter for tests: records every message and answers questions from a queue (No when it runs dry).
 #pragma once
 
-#include "platform/Prompter.h"
+#include "core/platform/Prompter.h"
 
 #include <deque>
 #include <string>

@@ -3,11 +3,11 @@
 
 #include "FakePrompter.h"
 #include "TestText.h"
-#include "engine/TRandomGenerator.h"
-#include "i18n/FormLang.h"
-#include "i18n/FormTable.h"
-#include "platform/Clock.h"
-#include "shell/MainWindowModel.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/i18n/FormLang.h"
+#include "core/i18n/FormTable.h"
+#include "core/platform/Clock.h"
+#include "core/window/MainWindowModel.h"
 
 #include <string>
 

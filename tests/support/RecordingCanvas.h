@@ -2,8 +2,8 @@
 // fixed metrics (each byte half the font's pixel height wide), so layout numbers can be checked exactly.
 #pragma once
 
-#include "platform/Canvas.h"
-#include "platform/PrinterDevice.h"
+#include "core/platform/Canvas.h"
+#include "core/platform/PrinterDevice.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // Helpers that let tests write the program's Windows-1252 texts as UTF-8 literals.
 #pragma once
 
-#include "text/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <string>
 #include <string_view>

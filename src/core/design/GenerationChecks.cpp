@@ -1,11 +1,11 @@
-#include "design/GenerationChecks.h"
+#include "core/design/GenerationChecks.h"
 
-#include "design/Limits.h"
-#include "engine/Int32.h"
-#include "i18n/FixedTexts.h"
-#include "i18n/FormLang.h"
-#include "platform/Prompter.h"
-#include "text/NumberConversion.h"
+#include "core/design/Limits.h"
+#include "core/engine/Int32.h"
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/FormLang.h"
+#include "core/platform/Prompter.h"
+#include "core/text/NumberConversion.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,8 +2,8 @@
 // and tested for consistency; some findings stop the generation, some ask whether to cancel.
 #pragma once
 
-#include "design/Page.h"
-#include "design/StudyDesign.h"
+#include "core/design/Page.h"
+#include "core/design/StudyDesign.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // All texts are Windows-1252. Number fields are kept as text; their values live in WorkingValues.
 #pragma once
 
-#include "design/KeptList.h"
+#include "core/design/KeptList.h"
 
 #include <cstdint>
 #include <string>

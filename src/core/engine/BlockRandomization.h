@@ -3,7 +3,7 @@
 // that order; the order of draws is part of every list.
 #pragma once
 
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "engine/GeneralNumberFormat.h"
+#include "core/engine/GeneralNumberFormat.h"
 
 #include <cmath>
 #include <cstdio>

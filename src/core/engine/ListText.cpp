@@ -1,4 +1,4 @@
-#include "engine/ListText.h"
+#include "core/engine/ListText.h"
 
 #include <charconv>
 

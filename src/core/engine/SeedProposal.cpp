@@ -1,6 +1,6 @@
-#include "engine/SeedProposal.h"
+#include "core/engine/SeedProposal.h"
 
-#include "platform/Clock.h"
+#include "core/platform/Clock.h"
 
 namespace kelvaron {
 namespace {

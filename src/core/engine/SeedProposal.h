@@ -2,7 +2,7 @@
 // auxiliary generator, then one draw of the shared generator.
 #pragma once
 
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "engine/Selftest.h"
+#include "core/engine/Selftest.h"
 
-#include "engine/GeneralNumberFormat.h"
-#include "i18n/FixedTexts.h"
+#include "core/engine/GeneralNumberFormat.h"
+#include "core/i18n/FixedTexts.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // every value are the ones that reproduce stored lists.
 #pragma once
 
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
 
 #include <array>
 #include <cstdint>

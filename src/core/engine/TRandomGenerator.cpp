@@ -1,6 +1,6 @@
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
 
-#include "engine/Int32.h"
+#include "core/engine/Int32.h"
 
 #include <bit>
 

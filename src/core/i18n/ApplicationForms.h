@@ -2,9 +2,9 @@
 // order in which the language file is applied to them.
 #pragma once
 
-#include "i18n/FormLang.h"
-#include "i18n/FormTable.h"
-#include "i18n/Forms.h"
+#include "core/i18n/FormLang.h"
+#include "core/i18n/FormTable.h"
+#include "core/i18n/Forms.h"
 
 #include <array>
 

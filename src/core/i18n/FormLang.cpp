@@ -1,7 +1,7 @@
-#include "i18n/FormLang.h"
+#include "core/i18n/FormLang.h"
 
-#include "platform/Prompter.h"
-#include "text/CodePage.h"
+#include "core/platform/Prompter.h"
+#include "core/text/CodePage.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // translated the form changes every message.
 #pragma once
 
-#include "i18n/FormTable.h"
+#include "core/i18n/FormTable.h"
 
 #include <span>
 #include <string>

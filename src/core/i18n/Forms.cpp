@@ -1,6 +1,6 @@
-#include "i18n/Forms.h"
+#include "core/i18n/Forms.h"
 
-#include "text/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <initializer_list>
 #include <string_view>

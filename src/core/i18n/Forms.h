@@ -3,7 +3,7 @@
 // tables by component name; the language file translates them.
 #pragma once
 
-#include "i18n/FormTable.h"
+#include "core/i18n/FormTable.h"
 
 namespace kelvaron {
 

@@ -1,7 +1,7 @@
-#include "i18n/MemIniFile.h"
+#include "core/i18n/MemIniFile.h"
 
-#include "text/AtomicFile.h"
-#include "text/CodePage.h"
+#include "core/file/AtomicFile.h"
+#include "core/text/CodePage.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "i18n/Translator.h"
+#include "core/i18n/Translator.h"
 
 #include <string>
 #include <utility>

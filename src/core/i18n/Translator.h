@@ -6,8 +6,8 @@
 // Hint and Category translated. Keys that name no component or property are never read.
 #pragma once
 
-#include "i18n/FormTable.h"
-#include "i18n/MemIniFile.h"
+#include "core/i18n/FormTable.h"
+#include "core/i18n/MemIniFile.h"
 
 #include <filesystem>
 #include <optional>

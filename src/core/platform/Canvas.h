@@ -3,7 +3,7 @@
 // writer implement it; tests record the calls.
 #pragma once
 
-#include "print/PageArithmetic.h"
+#include "core/platform/MulDiv.h"
 
 #include <cstdint>
 #include <string>

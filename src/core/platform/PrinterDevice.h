@@ -3,7 +3,7 @@
 // line writes a PDF file; tests record the pages.
 #pragma once
 
-#include "platform/Canvas.h"
+#include "core/platform/Canvas.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The real calendar clock.
 #pragma once
 
-#include "platform/Clock.h"
+#include "core/platform/Clock.h"
 
 #include <chrono>
 

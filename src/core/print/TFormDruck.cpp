@@ -1,6 +1,6 @@
-#include "print/TFormDruck.h"
+#include "core/print/TFormDruck.h"
 
-#include "print/PageArithmetic.h"
+#include "core/print/PageArithmetic.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // center with its own pages, seven columns of which the last three are left empty for entries by hand.
 #pragma once
 
-#include "platform/PrinterDevice.h"
-#include "print/TMyPrinter.h"
+#include "core/platform/PrinterDevice.h"
+#include "core/print/TMyPrinter.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "print/TMyPrinter.h"
+#include "core/print/TMyPrinter.h"
 
-#include "engine/Int32.h"
-#include "print/PageArithmetic.h"
+#include "core/engine/Int32.h"
+#include "core/print/PageArithmetic.h"
 
 #include <cassert>
 #include <cmath>

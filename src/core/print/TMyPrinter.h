@@ -2,8 +2,8 @@
 // printer's device pixels, and the drawing of a list of TAB-separated rows as a ruled, shaded table.
 #pragma once
 
-#include "platform/PrinterDevice.h"
-#include "print/TPrintAbschnitt.h"
+#include "core/platform/PrinterDevice.h"
+#include "core/print/TPrintAbschnitt.h"
 
 #include <cstdint>
 #include <functional>

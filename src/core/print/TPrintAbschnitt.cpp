@@ -1,4 +1,4 @@
-#include "print/TPrintAbschnitt.h"
+#include "core/print/TPrintAbschnitt.h"
 
 namespace kelvaron {
 

@@ -1,7 +1,7 @@
 // One band across the page, the header or the footer, with a left, a right and a centred text.
 #pragma once
 
-#include "platform/Canvas.h"
+#include "core/platform/Canvas.h"
 
 #include <cstdint>
 #include <string>

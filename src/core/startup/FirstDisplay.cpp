@@ -1,9 +1,9 @@
-#include "startup/FirstDisplay.h"
+#include "core/startup/FirstDisplay.h"
 
-#include "i18n/FixedTexts.h"
-#include "i18n/Translator.h"
-#include "platform/Prompter.h"
-#include "shell/DerivedTexts.h"
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/Translator.h"
+#include "core/platform/Prompter.h"
+#include "core/window/DerivedTexts.h"
 
 namespace kelvaron {
 

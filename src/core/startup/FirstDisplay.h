@@ -2,7 +2,7 @@
 // the texts that follow from the translated captions.
 #pragma once
 
-#include "i18n/ApplicationForms.h"
+#include "core/i18n/ApplicationForms.h"
 
 #include <filesystem>
 #include <string>

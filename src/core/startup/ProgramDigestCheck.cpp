@@ -1,6 +1,6 @@
-#include "startup/ProgramDigestCheck.h"
+#include "core/startup/ProgramDigestCheck.h"
 
-#include "text/AtomicFile.h"
+#include "core/file/AtomicFile.h"
 
 #include <fstream>
 #include <vector>

@@ -2,8 +2,8 @@
 // "kelvaron.sha256".
 #pragma once
 
-#include "startup/IntegrityCheck.h"
-#include "startup/Sha256.h"
+#include "core/platform/IntegrityCheck.h"
+#include "core/startup/Sha256.h"
 
 #include <filesystem>
 #include <optional>

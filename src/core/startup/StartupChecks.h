@@ -2,9 +2,9 @@
 // the integrity of the program file and the self-test dialog, in this order.
 #pragma once
 
-#include "engine/Selftest.h"
-#include "startup/IntegrityCheck.h"
-#include "startup/WindowsVersion.h"
+#include "core/engine/Selftest.h"
+#include "core/platform/IntegrityCheck.h"
+#include "core/startup/WindowsVersion.h"
 
 #include <functional>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "startup/WebLink.h"
+#include "core/startup/WebLink.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "text/ProfileFile.h"
+#include "core/text/ProfileFile.h"
 
-#include "text/CodePage.h"
-#include "text/NumberConversion.h"
+#include "core/text/CodePage.h"
+#include "core/text/NumberConversion.h"
 
 #include <algorithm>
 #include <cassert>

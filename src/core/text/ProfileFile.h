@@ -16,7 +16,7 @@
 // outside the code page reads as "?", while lines that are not rewritten keep every character.
 #pragma once
 
-#include "text/AtomicFile.h"
+#include "core/file/AtomicFile.h"
 
 #include <cstddef>
 #include <cstdint>

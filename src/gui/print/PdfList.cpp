@@ -1,8 +1,8 @@
 #include "gui/print/PdfList.h"
 
+#include "core/file/AtomicFile.h"
+#include "core/text/PathText.h"
 #include "gui/print/QtPrinterDevice.h"
-#include "platform/PathText.h"
-#include "text/AtomicFile.h"
 
 #include <QBuffer>
 #include <QMarginsF>

@@ -1,8 +1,8 @@
 // The printed list as a PDF file, laid out as on a printer with the same page and resolution.
 #pragma once
 
-#include "platform/PrinterDevice.h"
-#include "print/TFormDruck.h"
+#include "core/platform/PrinterDevice.h"
+#include "core/print/TFormDruck.h"
 
 #include <QPageLayout>
 

@@ -2,7 +2,7 @@
 // device, with fonts sized for the resolution each font carries.
 #pragma once
 
-#include "platform/Canvas.h"
+#include "core/platform/Canvas.h"
 
 #include <QFont>
 

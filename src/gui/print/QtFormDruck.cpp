@@ -1,12 +1,12 @@
 #include "gui/print/QtFormDruck.h"
 
+#include "core/platform/Prompter.h"
+#include "core/print/TFormDruck.h"
 #include "gui/QtText.h"
 #include "gui/TFormKelvaron.h"
 #include "gui/print/PdfList.h"
 #include "gui/print/QtPrinterDevice.h"
 #include "gui/print/ShortDate.h"
-#include "platform/Prompter.h"
-#include "print/TFormDruck.h"
 
 #include <QPrintDialog>
 

@@ -1,7 +1,7 @@
 #include "gui/print/QtPrinterDevice.h"
 
+#include "core/text/PathText.h"
 #include "gui/QtText.h"
-#include "platform/PathText.h"
 
 #include <QPdfWriter>
 #include <QPrinter>

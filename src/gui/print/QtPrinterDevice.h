@@ -2,8 +2,8 @@
 // the device's pixels with (0, 0) at the top-left corner of its printable area.
 #pragma once
 
+#include "core/platform/PrinterDevice.h"
 #include "gui/print/QtCanvas.h"
-#include "platform/PrinterDevice.h"
 
 #include <QPainter>
 #include <QString>

@@ -1,10 +1,10 @@
 #include "gui/selftest/TFormSelftest.h"
 
+#include "core/i18n/FormTable.h"
+#include "core/platform/Prompter.h"
 #include "gui/FormTexts.h"
 #include "gui/QtText.h"
 #include "gui/selftest/DecimalSeparator.h"
-#include "i18n/FormTable.h"
-#include "platform/Prompter.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // fakes in every place.
 #pragma once
 
-#include "engine/Selftest.h"
+#include "core/engine/Selftest.h"
 
 #include <filesystem>
 #include <span>

@@ -2,12 +2,12 @@
 // system's version and the digest check of the running program file.
 #pragma once
 
+#include "core/platform/SystemClock.h"
+#include "core/startup/ProgramDigestCheck.h"
 #include "gui/QtFileChooser.h"
 #include "gui/QtPrompter.h"
 #include "gui/startup/ProgramEnvironment.h"
 #include "gui/startup/SystemVersionQuery.h"
-#include "platform/SystemClock.h"
-#include "startup/ProgramDigestCheck.h"
 
 namespace kelvaron::gui {
 

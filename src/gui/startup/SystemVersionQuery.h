@@ -1,7 +1,7 @@
 // The version check's question to the system the program runs on.
 #pragma once
 
-#include "startup/WindowsVersion.h"
+#include "core/startup/WindowsVersion.h"
 
 #include <QOperatingSystemVersion>
 

@@ -1,7 +1,7 @@
 #include "gui/startup/WebAddress.h"
 
+#include "core/startup/WebLink.h"
 #include "gui/QtText.h"
-#include "startup/WebLink.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,7 +1,7 @@
-#include "design/GenerationChecks.h"
+#include "core/design/GenerationChecks.h"
 
-#include "i18n/FixedTexts.h"
-#include "i18n/FormLang.h"
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/FormLang.h"
 #include "support/FakePrompter.h"
 #include "support/TestText.h"
 

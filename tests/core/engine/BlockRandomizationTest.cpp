@@ -1,4 +1,4 @@
-#include "engine/BlockRandomization.h"
+#include "core/engine/BlockRandomization.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,6 +1,6 @@
-#include "engine/Selftest.h"
+#include "core/engine/Selftest.h"
 
-#include "engine/GeneralNumberFormat.h"
+#include "core/engine/GeneralNumberFormat.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

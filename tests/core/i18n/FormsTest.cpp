@@ -1,6 +1,6 @@
-#include "i18n/Forms.h"
+#include "core/i18n/Forms.h"
 
-#include "i18n/ApplicationForms.h"
+#include "core/i18n/ApplicationForms.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Checks the language files shipped in lang/: every key names a text the walk can reach, every text of
 // every form has a key, and the German file reproduces the built-in texts.
-#include "i18n/ApplicationForms.h"
-#include "i18n/Translator.h"
+#include "core/i18n/ApplicationForms.h"
+#include "core/i18n/Translator.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "i18n/MemIniFile.h"
+#include "core/i18n/MemIniFile.h"
 
 #include "support/ScratchFolder.h"
 #include "support/TestText.h"

@@ -1,6 +1,6 @@
-#include "i18n/Translator.h"
+#include "core/i18n/Translator.h"
 
-#include "i18n/ApplicationForms.h"
+#include "core/i18n/ApplicationForms.h"
 #include "support/ScratchFolder.h"
 #include "support/TestText.h"
 

@@ -1,4 +1,4 @@
-#include "print/PageArithmetic.h"
+#include "core/print/PageArithmetic.h"
 
 #include <cmath>
 #include <cstdint>

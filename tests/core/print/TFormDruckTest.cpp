@@ -1,4 +1,4 @@
-#include "print/TFormDruck.h"
+#include "core/print/TFormDruck.h"
 
 #include "support/RecordingCanvas.h"
 #include "support/TestText.h"

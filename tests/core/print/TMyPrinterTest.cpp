@@ -1,4 +1,4 @@
-#include "print/TMyPrinter.h"
+#include "core/print/TMyPrinter.h"
 
 #include "support/RecordingCanvas.h"
 

@@ -1,6 +1,6 @@
-#include "startup/FirstDisplay.h"
+#include "core/startup/FirstDisplay.h"
 
-#include "i18n/MemIniFile.h"
+#include "core/i18n/MemIniFile.h"
 #include "support/FakePrompter.h"
 #include "support/ScratchFolder.h"
 #include "support/TestText.h"

@@ -1,4 +1,4 @@
-#include "startup/ProgramDigestCheck.h"
+#include "core/startup/ProgramDigestCheck.h"
 
 #include "support/ScratchFolder.h"
 

@@ -1,4 +1,4 @@
-#include "startup/Sha256.h"
+#include "core/startup/Sha256.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
-#include "startup/StartupChecks.h"
+#include "core/startup/StartupChecks.h"
 
-#include "i18n/FormLang.h"
+#include "core/i18n/FormLang.h"
 #include "support/FakePrompter.h"
 #include "support/TestText.h"
 

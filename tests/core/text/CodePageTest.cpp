@@ -1,4 +1,4 @@
-#include "text/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <gtest/gtest.h>
 #include <string>

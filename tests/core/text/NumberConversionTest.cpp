@@ -1,4 +1,4 @@
-#include "text/NumberConversion.h"
+#include "core/text/NumberConversion.h"
 
 #include <gtest/gtest.h>
 

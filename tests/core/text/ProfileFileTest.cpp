@@ -1,4 +1,4 @@
-#include "text/ProfileFile.h"
+#include "core/text/ProfileFile.h"
 
 #include "support/ScratchFolder.h"
 #include "support/TestText.h"

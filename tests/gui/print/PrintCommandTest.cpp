@@ -1,8 +1,8 @@
 // `kelvaron-cli print` end to end: the PDF files it writes, read back with poppler's pdftotext.
 #include "PdfText.h"
 #include "cli/Cli.h"
+#include "core/text/CodePage.h"
 #include "gui/print/ShortDate.h"
-#include "text/CodePage.h"
 
 #include <QTemporaryDir>
 

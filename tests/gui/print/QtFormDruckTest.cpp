@@ -2,8 +2,8 @@
 #include "gui/print/QtFormDruck.h"
 
 #include "PdfText.h"
+#include "core/text/PathText.h"
 #include "gui/WindowFixture.h"
-#include "platform/PathText.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

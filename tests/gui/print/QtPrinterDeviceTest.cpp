@@ -1,8 +1,8 @@
 #include "gui/print/QtPrinterDevice.h"
 
 #include "PdfText.h"
+#include "core/text/PathText.h"
 #include "gui/print/PdfList.h"
-#include "platform/PathText.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

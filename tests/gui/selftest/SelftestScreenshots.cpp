@@ -1,10 +1,10 @@
 // Writes two pictures of the self-test dialog into the folder given as the only argument:
 // selftest-running.png after pass 5 and selftest-done.png after the last pass. Run it under xvfb-run.
-#include "engine/TRandomGenerator.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/Forms.h"
 #include "gui/QtText.h"
 #include "gui/selftest/TFormSelftest.h"
-#include "i18n/FixedTexts.h"
-#include "i18n/Forms.h"
 #include "support/FakePrompter.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // in the run's one pass of pending events, as it would handle a real click.
 #include "gui/selftest/TFormSelftest.h"
 
-#include "engine/Selftest.h"
-#include "engine/TRandomGenerator.h"
-#include "i18n/Forms.h"
+#include "core/engine/Selftest.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/i18n/Forms.h"
 #include "support/FakePrompter.h"
 #include "support/TestText.h"
 

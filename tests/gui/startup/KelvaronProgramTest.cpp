@@ -1,7 +1,7 @@
 // The program's start-up: the language file beside the program translates every form before the texts
 // derived from them are built, and the start-up checks decide whether the program may be used.
 #include "ProgramFixture.h"
-#include "i18n/FixedTexts.h"
+#include "core/i18n/FixedTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,11 +3,11 @@
 // messages, no file dialogs, and self-test waits that do not sleep.
 #pragma once
 
+#include "core/startup/ProgramDigestCheck.h"
+#include "core/startup/Sha256.h"
+#include "core/startup/WindowsVersion.h"
 #include "gui/FileChooser.h"
 #include "gui/KelvaronProgram.h"
-#include "startup/ProgramDigestCheck.h"
-#include "startup/Sha256.h"
-#include "startup/WindowsVersion.h"
 #include "support/FakePrompter.h"
 #include "support/ModelFixture.h"
 

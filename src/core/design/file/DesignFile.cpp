@@ -1,8 +1,8 @@
-#include "design/file/DesignFile.h"
+#include "core/design/file/DesignFile.h"
 
-#include "design/Limits.h"
-#include "text/AtomicFile.h"
-#include "text/ProfileFile.h"
+#include "core/design/Limits.h"
+#include "core/file/AtomicFile.h"
+#include "core/text/ProfileFile.h"
 
 #include <cstdint>
 #include <string>

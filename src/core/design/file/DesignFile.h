@@ -3,7 +3,7 @@
 // travel as the texts the user typed.
 #pragma once
 
-#include "design/StudyDesign.h"
+#include "core/design/StudyDesign.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
-#include "design/file/DesignFile.h"
+#include "core/design/file/DesignFile.h"
 
+#include "core/text/ProfileFile.h"
 #include "support/ScratchFolder.h"
 #include "support/TestText.h"
-#include "text/ProfileFile.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Properties that every list must have, checked over many designs drawn from fixed seeds.
-#include "ListTextShape.h"
 #include "TestDesigns.h"
+#include "support/ListTextShape.h"
 #include "support/ModelFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
-#include "shell/GenerateList.h"
+#include "core/window/GenerateList.h"
 
-#include "design/GenerationChecks.h"
-#include "design/Limits.h"
-#include "engine/BlockRandomization.h"
-#include "engine/Int32.h"
-#include "engine/ListText.h"
-#include "engine/TRandomGenerator.h"
-#include "i18n/FixedTexts.h"
-#include "i18n/FormLang.h"
-#include "platform/Prompter.h"
-#include "text/NumberConversion.h"
+#include "core/design/GenerationChecks.h"
+#include "core/design/Limits.h"
+#include "core/engine/BlockRandomization.h"
+#include "core/engine/Int32.h"
+#include "core/engine/ListText.h"
+#include "core/engine/TRandomGenerator.h"
+#include "core/i18n/FixedTexts.h"
+#include "core/i18n/FormLang.h"
+#include "core/platform/Prompter.h"
+#include "core/text/NumberConversion.h"
 
 #include <algorithm>
 #include <vector>

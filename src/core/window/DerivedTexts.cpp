@@ -1,6 +1,6 @@
-#include "shell/DerivedTexts.h"
+#include "core/window/DerivedTexts.h"
 
-#include "i18n/FixedTexts.h"
+#include "core/i18n/FixedTexts.h"
 
 namespace kelvaron {
 

@@ -1,8 +1,8 @@
 // Loading and saving the design file, with the closing steps that every load command ends with.
-#include "design/file/DesignFile.h"
-#include "platform/PathText.h"
-#include "platform/Prompter.h"
-#include "shell/MainWindowModel.h"
+#include "core/design/file/DesignFile.h"
+#include "core/platform/Prompter.h"
+#include "core/text/PathText.h"
+#include "core/window/MainWindowModel.h"
 
 namespace kelvaron {
 void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& path) {

@@ -1,8 +1,8 @@
 // The centers page: the center fields below the grid, the running sum of the planned sizes, and the
 // check on leaving the page that compares the sum with the study's patient count.
-#include "engine/Int32.h"
-#include "shell/MainWindowModel.h"
-#include "text/NumberConversion.h"
+#include "core/engine/Int32.h"
+#include "core/text/NumberConversion.h"
+#include "core/window/MainWindowModel.h"
 
 namespace kelvaron {
 

@@ -1,9 +1,9 @@
 // Loading design files that were cut short or are no text at all: the design gets the defaults of the
 // missing keys and the start of a cut value, or the catalogue message and no change.
-#include "platform/PathText.h"
+#include "core/text/PathText.h"
+#include "core/text/ProfileFile.h"
 #include "support/ModelFixture.h"
 #include "support/ScratchFolder.h"
-#include "text/ProfileFile.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

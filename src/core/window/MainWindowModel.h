@@ -3,10 +3,10 @@
 // All texts are Windows-1252.
 #pragma once
 
-#include "design/Page.h"
-#include "design/StudyDesign.h"
-#include "i18n/FormLang.h"
-#include "shell/GenerateList.h"
+#include "core/design/Page.h"
+#include "core/design/StudyDesign.h"
+#include "core/i18n/FormLang.h"
+#include "core/window/GenerateList.h"
 
 #include <array>
 #include <cstdint>

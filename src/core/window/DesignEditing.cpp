@@ -1,8 +1,8 @@
 // The design, arms and blocks pages: the check on leaving the design page, the per-center and
 // block-mode rules, and the arm fields below the arms grid.
-#include "design/Limits.h"
-#include "shell/MainWindowModel.h"
-#include "text/NumberConversion.h"
+#include "core/design/Limits.h"
+#include "core/text/NumberConversion.h"
+#include "core/window/MainWindowModel.h"
 
 namespace kelvaron {
 bool MainWindowModel::TabSheetDesignExit() {

@@ -1,4 +1,4 @@
-#include "shell/ListExport.h"
+#include "core/window/ListExport.h"
 
 #include <algorithm>
 

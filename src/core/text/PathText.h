@@ -1,7 +1,7 @@
 // File paths as the program's messages show them (Windows-1252).
 #pragma once
 
-#include "text/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <filesystem>
 #include <string>

@@ -3,7 +3,7 @@
 // same designs.
 #pragma once
 
-#include "shell/MainWindowModel.h"
+#include "core/window/MainWindowModel.h"
 
 #include <cstdint>
 #include <numeric>

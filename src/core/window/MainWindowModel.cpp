@@ -1,8 +1,8 @@
 // Navigation, page-change rules and the commands of the main window.
-#include "shell/MainWindowModel.h"
+#include "core/window/MainWindowModel.h"
 
-#include "engine/SeedProposal.h"
-#include "i18n/FormTable.h"
+#include "core/engine/SeedProposal.h"
+#include "core/i18n/FormTable.h"
 
 namespace kelvaron {
 

@@ -1,4 +1,4 @@
-#include "text/AtomicFile.h"
+#include "core/file/AtomicFile.h"
 
 #include "support/ScratchFolder.h"
 

@@ -1,7 +1,7 @@
 // The texts the main window derives from captions once the interface language is in force.
 #pragma once
 
-#include "i18n/FormTable.h"
+#include "core/i18n/FormTable.h"
 
 #include <string>
 

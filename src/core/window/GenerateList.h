@@ -1,8 +1,8 @@
 // The "Generieren" command: from the design to the list text, one list for the study or one per center.
 #pragma once
 
-#include "design/Page.h"
-#include "design/StudyDesign.h"
+#include "core/design/Page.h"
+#include "core/design/StudyDesign.h"
 
 #include <string>
 

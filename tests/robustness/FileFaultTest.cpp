@@ -1,12 +1,12 @@
 // Saving a design and exporting a list when the file system fails: a folder that cannot be written, a
 // full disk, a target or folder that changes between two saves. Every failure shows its message and
 // leaves the previous file byte for byte; no temporary file stays behind.
-#include "design/file/DesignFile.h"
-#include "platform/PathText.h"
-#include "shell/ListExport.h"
+#include "core/design/file/DesignFile.h"
+#include "core/file/AtomicFile.h"
+#include "core/text/PathText.h"
+#include "core/window/ListExport.h"
 #include "support/ModelFixture.h"
 #include "support/ScratchFolder.h"
-#include "text/AtomicFile.h"
 
 #include <csignal>
 #include <functional>
