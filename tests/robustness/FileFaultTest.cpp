@@ -6,6 +6,7 @@
 #include "core/text/PathText.h"
 #include "core/window/ListExport.h"
 #include "support/ModelFixture.h"
+#include "support/OrdinaryUser.h"
 #include "support/ScratchFolder.h"
 
 #include <csignal>
@@ -223,6 +224,30 @@ TEST(FileFaults, AFolderThatIsARegularFileTakesNoFile) {
         EXPECT_EQ(outcome.messages, Names{cannotWriteMessage(path)}) << command.name;
         EXPECT_EQ(readBytes(folder / "plain"), "kept") << command.name;
         EXPECT_EQ(folder.names(), Names{"plain"}) << command.name;
+    }
+}
+
+// A read-only file in a folder that the user may write: the save and the export show the write message and
+// keep the file, as writing it in place would.
+TEST(FileFaults, AWriteProtectedFileIsKeptForAnOrdinaryUser) {
+    for (const Command& command : kCommands) {
+        const ScratchFolder folder;
+        fs::permissions(folder.path(), fs::perms::all);
+        const fs::path path = folder / "design.kvd";
+        const std::string previous = savePreviousDesign(path);
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        const auto report = test::asOrdinaryUser([&] {
+            const FaultOutcome outcome = command.action(path, previous);
+            std::string text = outcome == failedWithTheMessage(path) ? "kept" : "replaced";
+            for (const auto& message : outcome.messages)
+                text += "\n" + message;
+            return text;
+        });
+        if (!report)
+            GTEST_SKIP() << "this process cannot run a child as an ordinary user";
+        EXPECT_EQ(*report, "kept\n" + cannotWriteMessage(path)) << command.name;
+        EXPECT_EQ(readBytes(path), previous) << command.name;
+        EXPECT_EQ(folder.names(), Names{"design.kvd"}) << command.name;
     }
 }
 

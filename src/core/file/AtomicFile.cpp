@@ -93,10 +93,20 @@ void flushFolder(const fs::path& folder) {
     ::close(descriptor);
 }
 
+// True when `target` exists and the effective user may not write it in place. A missing target, or a path
+// through something that is not a folder, is left to the creation of the temporary file to report.
+bool writeProtected(const fs::path& target) {
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0)
+        return false;
+    return errno != ENOENT && errno != ENOTDIR;
+}
+
 } // namespace
 
 WriteFileStatus writeFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = replacedFile(path);
+    if (writeProtected(target))
+        return WriteFileStatus::Protected;
     constexpr unsigned kAttempts = 16;
     int descriptor = -1;
     fs::path temporaryPath;

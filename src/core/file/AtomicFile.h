@@ -15,11 +15,14 @@ enum class [[nodiscard]] WriteFileStatus{
     CannotCreate,  // no temporary file could be created next to the target (missing or read-only folder)
     CannotWrite,   // writing or flushing the temporary file failed (disk full, I/O error)
     CannotReplace, // the temporary file could not be renamed over the target (the target is a folder, ...)
+    Protected,     // the target exists and this user may not write it (a read-only file): it is kept
 };
 
 // Writes `bytes` to a new temporary file in the target's folder, flushes it to the disk and renames it over
 // `path`. A symbolic link at `path` stays a link: the file it points to is replaced. An existing target
-// keeps its permissions. On any failure the temporary file is removed and the target is left as it was.
+// keeps its permissions. An existing target that this user may not write is not replaced, although the rename
+// could go around its protection. On any failure the temporary file is removed and the target is left as it
+// was.
 WriteFileStatus writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 enum class ReadFileStatus {

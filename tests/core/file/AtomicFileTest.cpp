@@ -1,5 +1,6 @@
 #include "core/file/AtomicFile.h"
 
+#include "support/OrdinaryUser.h"
 #include "support/ScratchFolder.h"
 
 #include <csignal>
@@ -70,6 +71,32 @@ TEST(WriteFileAtomically, FolderInPlaceOfTheTargetIsNotReplaced) {
     EXPECT_EQ(writeFileAtomically(folder / "design.kvd", "x"), WriteFileStatus::CannotReplace);
     EXPECT_EQ(readBytes(folder / "design.kvd" / "inside"), "kept");
     EXPECT_EQ(folder.names(), Names{"design.kvd"});
+}
+
+// The rename into the folder would go around the file's own protection; an ordinary user gets the file kept.
+// A writable file beside it shows that the folder itself lets the user replace files.
+TEST(WriteFileAtomically, AWriteProtectedFileIsKeptForAnOrdinaryUser) {
+    const ScratchFolder folder;
+    fs::permissions(folder.path(), fs::perms::all);
+    writeBytes(folder / "protected.txt", "old");
+    fs::permissions(folder / "protected.txt",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    writeBytes(folder / "open.txt", "old");
+    fs::permissions(folder / "open.txt", fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
+                                                            fs::perms::others_exec));
+
+    const auto statuses = test::asOrdinaryUser([&] {
+        const auto status = [](WriteFileStatus s) { return std::to_string(static_cast<int>(s)); };
+        return status(writeFileAtomically(folder / "protected.txt", "new")) + " " +
+               status(writeFileAtomically(folder / "open.txt", "new"));
+    });
+    if (!statuses)
+        GTEST_SKIP() << "this process cannot run a child as an ordinary user";
+    EXPECT_EQ(*statuses, std::to_string(static_cast<int>(WriteFileStatus::Protected)) + " " +
+                             std::to_string(static_cast<int>(WriteFileStatus::Written)));
+    EXPECT_EQ(readBytes(folder / "protected.txt"), "old");
+    EXPECT_EQ(readBytes(folder / "open.txt"), "new");
+    EXPECT_EQ(folder.names(), (Names{"open.txt", "protected.txt"}));
 }
 
 // Lowers the largest file this process may write, so that a write fails as on a full disk.
