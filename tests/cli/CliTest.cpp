@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "support/OrdinaryUser.h"
 #include "support/ScratchFolder.h"
 
 #include <filesystem>
@@ -174,6 +175,23 @@ TEST(Cli, AnOutputThatCannotBeWrittenLeavesNothingBehind) {
     EXPECT_EQ(result.exitCode, kExitUsage);
     EXPECT_EQ(result.err, "In " + output.string() + " kann nicht geschrieben werden\n");
     EXPECT_FALSE(fs::exists(output));
+}
+
+TEST(Cli, AWriteProtectedOutputIsKeptForAnOrdinaryUser) {
+    test::ScratchFolder dir;
+    fs::permissions(dir.path(), fs::perms::all);
+    const auto output = dir.write("liste.txt", "alte Liste");
+    fs::permissions(output, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto report = test::asOrdinaryUser([&] {
+        const auto result = run({"generate", "examples/studie-x.kvd", "-o", output.string()});
+        return std::to_string(result.exitCode) + " " + result.err;
+    });
+    if (!report)
+        GTEST_SKIP() << "this process cannot run a child as an ordinary user";
+    EXPECT_EQ(*report,
+              std::to_string(kExitUsage) + " In " + output.string() + " kann nicht geschrieben werden\n");
+    EXPECT_EQ(test::readBytes(output), "alte Liste");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"liste.txt"});
 }
 
 TEST(Cli, HelpForEveryCommand) {
