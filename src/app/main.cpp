@@ -3,9 +3,11 @@
 #include "gui/KelvaronProgram.h"
 #include "gui/QtPrompter.h"
 #include "gui/QtText.h"
+#include "gui/startup/QtTranslations.h"
 #include "gui/startup/SystemEnvironment.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <exception>
 
@@ -19,6 +21,7 @@ void showException(const char* what) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    kelvaron::gui::loadQtTranslations(application, QLocale::system());
     try {
         kelvaron::gui::SystemEnvironment system;
         kelvaron::gui::KelvaronProgram program(system.environment());
