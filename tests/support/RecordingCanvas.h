@@ -20,6 +20,7 @@ struct DrawnText {
     std::string text;
     Font font;
     Brush brush;
+    std::optional<Rect> clip; // set for a text drawn with textRect
 };
 
 struct DrawnLine {
@@ -51,7 +52,10 @@ public:
     void setFont(const Font& font) override { font_ = font; }
     void setBrush(const Brush& brush) override { brush_ = brush; }
     void textOut(std::int32_t x, std::int32_t y, std::string_view text) override {
-        texts.push_back({page, x, y, std::string(text), font_, brush_});
+        texts.push_back({page, x, y, std::string(text), font_, brush_, std::nullopt});
+    }
+    void textRect(const Rect& clip, std::int32_t x, std::int32_t y, std::string_view text) override {
+        texts.push_back({page, x, y, std::string(text), font_, brush_, clip});
     }
     std::int32_t textWidth(std::string_view text) const override {
         return static_cast<std::int32_t>(text.size()) * charWidth(font_);

@@ -65,6 +65,8 @@ public:
     // Draws Windows-1252 `text` in the current font with its top-left corner at (x, y), neither clipped
     // nor wrapped, over the current brush (see Brush). An empty text draws nothing.
     virtual void textOut(std::int32_t x, std::int32_t y, std::string_view text) = 0;
+    // Draws `text` as textOut does, but only the part of it that falls inside `clip`.
+    virtual void textRect(const Rect& clip, std::int32_t x, std::int32_t y, std::string_view text) = 0;
     // Width in pixels of `text` drawn in the current font.
     [[nodiscard]] virtual std::int32_t textWidth(std::string_view text) const = 0;
 

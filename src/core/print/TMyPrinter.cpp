@@ -165,12 +165,24 @@ void TMyPrinter::DrawRowText(Canvas& canvas, std::string_view text, std::int32_t
     canvas.textOut(x, rowTextTop(row), text);
 }
 
+// A cell that starts at its anchor is cut at its column's right rule, so that a long center name cannot run
+// into the columns left empty for entries by hand. A right-aligned or centred text is drawn whole: the
+// seed line stands in the narrow first cell and runs to the left out of the table.
 void TMyPrinter::DrawRow(Canvas& canvas, std::int32_t row, std::span<const std::string> fields,
                          const TableColumns& columns) {
     std::int32_t offset = 0;
     for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) {
-        DrawRowText(canvas, " " + fields[i] + " ", row, int32::add(marginLeft, offset), columns[i].alignment);
+        const std::string cell = " " + fields[i] + " ";
+        const std::int32_t anchor = int32::add(marginLeft, offset);
+        const std::int32_t alignment = columns[i].alignment;
         offset = nextAnchor(columns[i].width, offset);
+        if (alignment == 0 || alignment == 2) {
+            DrawRowText(canvas, cell, row, anchor, alignment);
+            continue;
+        }
+        const std::int32_t top = rowTextTop(row);
+        canvas.textRect(Rect{anchor, top, int32::add(marginLeft, offset), int32::add(top, lineHeight)},
+                        anchor, top, cell);
     }
 }
 

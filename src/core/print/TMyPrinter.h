@@ -80,7 +80,8 @@ public:
     // later pages fall on the places of the first page's rows.
     void DrawRowText(Canvas& canvas, std::string_view text, std::int32_t row, std::int32_t x,
                      std::int32_t align);
-    // Draws the fields as cells, each with one space on either side, as far as there are columns.
+    // Draws the fields as cells, each with one space on either side, as far as there are columns; a
+    // left-aligned cell's text is cut at its column's right end.
     void DrawRow(Canvas& canvas, std::int32_t row, std::span<const std::string> fields,
                  const TableColumns& columns);
     // The fields of `text` between separators, padded with empty fields up to minCount; at least one.

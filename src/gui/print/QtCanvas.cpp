@@ -45,6 +45,13 @@ void QtCanvas::textOut(std::int32_t x, std::int32_t y, std::string_view text) {
     painter_.drawText(QPointF(x, static_cast<double>(y) + ascent), qtText(text));
 }
 
+void QtCanvas::textRect(const Rect& clip, std::int32_t x, std::int32_t y, std::string_view text) {
+    painter_.save();
+    painter_.setClipRect(QRect(QPoint(clip.left, clip.top), QPoint(clip.right - 1, clip.bottom - 1)));
+    textOut(x, y, text);
+    painter_.restore();
+}
+
 std::int32_t QtCanvas::textWidth(std::string_view text) const {
     return QFontMetrics(qtFont(font_), &device_).horizontalAdvance(qtText(text));
 }

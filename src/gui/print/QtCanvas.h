@@ -23,6 +23,7 @@ public:
     void setBrush(const Brush& brush) override { brush_ = brush; }
 
     void textOut(std::int32_t x, std::int32_t y, std::string_view text) override;
+    void textRect(const Rect& clip, std::int32_t x, std::int32_t y, std::string_view text) override;
     [[nodiscard]] std::int32_t textWidth(std::string_view text) const override;
 
     void moveTo(std::int32_t x, std::int32_t y) override;

@@ -1,6 +1,7 @@
 #include "core/print/TFormDruck.h"
 
 #include "support/RecordingCanvas.h"
+#include "support/ScratchFolder.h"
 #include "support/TestText.h"
 
 #include <cstdint>
@@ -208,6 +209,35 @@ TEST_F(TFormDruckPrint, EachCenterGetsItsOwnPagesWithItsNameAndFooter) {
     ASSERT_NE(firstOfPage2, nullptr);
     EXPECT_EQ(firstOfPage2->y, 900);
     EXPECT_EQ(canvas().find(" Uni ", 2), nullptr);
+}
+
+// The multicenter example's third center: its name is wider than the "Zentrum" column and is cut at the
+// column's end, before the "Patient" column left empty for handwriting. The right-aligned cells and the
+// seed line are drawn whole.
+TEST_F(TFormDruckPrint, ACellsTextIsCutAtItsColumnsEnd) {
+    print(source(test::readBytes("../../data/multicenter/expected.txt")));
+    ASSERT_EQ(device.recorded.page, 3);
+    const DrawnText* name = canvas().find(" Praxis am Marktplatz ", 3);
+    ASSERT_NE(name, nullptr);
+    ASSERT_TRUE(name->clip.has_value());
+    EXPECT_EQ(*name->clip, (Rect{1634, 900, 2377, 1050}));
+    EXPECT_GT(endOf(*name), 2377);
+    const DrawnText* patientTitle = canvas().find(" Patient ", 3);
+    ASSERT_NE(patientTitle, nullptr);
+    EXPECT_EQ(patientTitle->x, 2377);
+    EXPECT_EQ(patientTitle->clip, (Rect{2377, 750, 3269, 900}));
+    const DrawnText* arm = canvas().find(" Placebo ", 3);
+    ASSERT_NE(arm, nullptr);
+    EXPECT_EQ(arm->clip, (Rect{891, arm->y, 1634, arm->y + 150}));
+}
+
+TEST_F(TFormDruckPrint, RightAlignedCellsAndTheSeedLineAreDrawnWhole) {
+    print(source("Studie X\nSeed: (2147483647)\n1\t2\tB\n"));
+    for (const char* whole : {" Seed: (2147483647) ", " 1 ", " 2 "}) {
+        const DrawnText* text = canvas().find(whole);
+        ASSERT_NE(text, nullptr) << whole;
+        EXPECT_FALSE(text->clip.has_value()) << whole;
+    }
 }
 
 TEST_F(TFormDruckPrint, ACenterWithOneRowKeepsItsOwnPage) {

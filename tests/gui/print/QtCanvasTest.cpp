@@ -120,6 +120,18 @@ TEST_F(QtCanvasOnImage, ASolidBrushPaintsTheTextsBackgroundAndAClearOneLeavesThe
     EXPECT_EQ(image.pixel(1000, 50), silver);
 }
 
+TEST_F(QtCanvasOnImage, AClippedTextShowsOnlyWhatLiesInsideItsRectangle) {
+    canvas->textRect(Rect{100, 100, 400, 250}, 100, 100, " Praxis am Marktplatz ");
+    canvas->textOut(100, 300, " Praxis am Marktplatz ");
+    finish();
+
+    const QRect clipped = ink(QRect(0, 0, 1600, 290));
+    ASSERT_FALSE(clipped.isNull());
+    EXPECT_LE(clipped.right(), 399);
+    EXPECT_GT(clipped.right(), 350);
+    EXPECT_GT(ink(QRect(0, 290, 1600, 310)).right(), 800);
+}
+
 TEST_F(QtCanvasOnImage, FillsUpToTheRightAndBottomEdgesOnlyWithASolidBrush) {
     const QRgb silver = qRgb(192, 192, 192);
     canvas->setBrush(Brush{kSilver, BrushStyle::Solid});
