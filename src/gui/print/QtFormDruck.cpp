@@ -4,11 +4,10 @@
 #include "core/print/TFormDruck.h"
 #include "gui/QtText.h"
 #include "gui/TFormKelvaron.h"
+#include "gui/print/ListPrintDialog.h"
 #include "gui/print/PdfList.h"
 #include "gui/print/QtPrinterDevice.h"
 #include "gui/print/ShortDate.h"
-
-#include <QPrintDialog>
 
 #include <filesystem>
 
@@ -19,9 +18,7 @@ QtFormDruck::QtFormDruck(TFormKelvaron& window, Prompter& prompter) : window_(wi
 }
 
 void QtFormDruck::Button2Click() {
-    QPrintDialog printDialog1(&printer_, &window_);
-    printDialog1.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                            QAbstractPrintDialog::PrintCollateCopies);
+    ListPrintDialog printDialog1(printer_, &window_);
     if (printDialog1.exec() != QDialog::Accepted)
         return;
 

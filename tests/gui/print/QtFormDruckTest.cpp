@@ -24,6 +24,7 @@ class PrintFromTheWindow : public test::WindowTest {
 protected:
     std::optional<gui::QtFormDruck> formDruck;
     std::optional<QAbstractPrintDialog::PrintDialogOptions> dialogOptions;
+    std::vector<std::string> pageChoices; // the dialog's widgets that choose pages, shown or hidden
 
     void SetUp() override {
         WindowTest::SetUp();
@@ -41,6 +42,10 @@ protected:
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             dialogOptions = dialog->options();
+            for (const char* name : {"gbPrintRange", "pageSetCombo", "pageSetLabel"}) {
+                if (const auto* widget = dialog->findChild<QWidget*>(QLatin1String(name)))
+                    pageChoices.push_back(std::string(name) + (widget->isHidden() ? " hidden" : " shown"));
+            }
             accept ? dialog->accept() : dialog->reject();
         });
         get<QAbstractButton>("BitBtnPrint").click();
@@ -59,6 +64,11 @@ TEST_F(PrintFromTheWindow, PrintsTheListViewsTextWithTheWindowsCaptionAsTheJobsN
     ASSERT_TRUE(dialogOptions);
     EXPECT_FALSE(dialogOptions->testFlag(QAbstractPrintDialog::PrintPageRange));
     EXPECT_FALSE(dialogOptions->testFlag(QAbstractPrintDialog::PrintSelection));
+    EXPECT_FALSE(dialogOptions->testFlag(QAbstractPrintDialog::PrintCurrentPage));
+    // Qt with CUPS offers a page range and odd or even pages whatever the options say.
+    EXPECT_EQ(pageChoices, (std::vector<std::string>{"gbPrintRange hidden", "pageSetCombo hidden",
+                                                     "pageSetLabel hidden"}));
+    EXPECT_EQ(formDruck->printer().printRange(), QPrinter::AllPages);
     EXPECT_TRUE(prompter.shown.empty());
 
     ASSERT_EQ(test::pdfPageCount(pdf), 1);
