@@ -18,6 +18,8 @@ void applyCaption(QWidget& widget, const QString& caption) {
         return;
     }
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        // A caption from a language file may hold "<" and "&": it is shown as it is, never as markup.
+        label->setTextFormat(Qt::PlainText);
         label->setText(caption);
         return;
     }

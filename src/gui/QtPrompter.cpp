@@ -31,6 +31,8 @@ QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString& title
                                     QMessageBox::StandardButtons buttons) {
     const ArrowCursorWhileOpen arrow;
     QMessageBox box(icon, title, qtText(text), buttons, QApplication::activeWindow());
+    // Catalogue texts, language files and paths may hold "<" and "&": they are shown as they are.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -47,6 +47,26 @@ TEST_F(WindowTest, WidgetsShowTheTextsOfATranslatedFormTable) {
     EXPECT_EQ(text("EditCArm"), QStringLiteral("Behandlung 1"));
 }
 
+// A language file's caption may hold "<" and "&"; every label shows it as it is.
+TEST_F(WindowTest, LabelsShowTranslatedCaptionsAsPlainText) {
+    window.reset();
+    const std::string markup = "<b>fett</b> & mehr";
+    for (auto& component : formKelvaron.components) {
+        if (component.className == "TLabel")
+            component.caption = markup;
+    }
+    open();
+    std::size_t labels = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        ++labels;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+    EXPECT_GT(labels, 10U);
+    EXPECT_EQ(get<QLabel>("LabelArm").text(), QString::fromStdString(markup));
+}
+
 TEST_F(WindowTest, ALogoFileInTheWorkingDirectoryReplacesTheProgramPicturesButNotTheMakersLogo) {
     const QImage builtInMaker = get<QLabel>("ImageLogo").pixmap().toImage();
     window.reset();
