@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/platform/IntegrityCheck.h"
-#include "core/startup/Sha256.h"
+#include "core/text/Sha256.h"
 
 #include <filesystem>
 #include <optional>

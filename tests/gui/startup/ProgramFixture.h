@@ -4,8 +4,8 @@
 #pragma once
 
 #include "core/startup/ProgramDigestCheck.h"
-#include "core/startup/Sha256.h"
 #include "core/startup/WindowsVersion.h"
+#include "core/text/Sha256.h"
 #include "gui/FileChooser.h"
 #include "gui/KelvaronProgram.h"
 #include "support/FakePrompter.h"

@@ -1,4 +1,4 @@
-#include "core/startup/Sha256.h"
+#include "core/text/Sha256.h"
 
 namespace kelvaron {
 namespace {
