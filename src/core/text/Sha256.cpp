@@ -95,4 +95,10 @@ std::string Sha256::toHex(const Digest& digest) {
     return hex;
 }
 
+std::string Sha256::hexOf(std::string_view bytes) {
+    Sha256 sha;
+    sha.update(bytes);
+    return toHex(sha.finish());
+}
+
 } // namespace kelvaron

@@ -19,6 +19,8 @@ public:
 
     // The digest as 64 lower-case hexadecimal digits.
     [[nodiscard]] static std::string toHex(const Digest& digest);
+    // The digest of `bytes` as 64 lower-case hexadecimal digits, as sha256sum prints it.
+    [[nodiscard]] static std::string hexOf(std::string_view bytes);
 
 private:
     void compressBlock();

@@ -6,12 +6,6 @@
 namespace kelvaron {
 namespace {
 
-std::string hexOf(std::string_view bytes) {
-    Sha256 sha;
-    sha.update(bytes);
-    return Sha256::toHex(sha.finish());
-}
-
 struct Vector {
     std::string message;
     const char* digest;
@@ -30,14 +24,14 @@ TEST(Sha256, ReproducesTheStandardTestVectors) {
         {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
     };
     for (const auto& v : vectors)
-        EXPECT_EQ(hexOf(v.message), v.digest) << v.message.size() << " bytes";
+        EXPECT_EQ(Sha256::hexOf(v.message), v.digest) << v.message.size() << " bytes";
 }
 
 TEST(Sha256, GivesTheSameDigestWhateverThePiecesTheInputComesIn) {
     std::string message;
     for (int i = 0; i < 300; ++i)
         message.push_back(static_cast<char>(i * 7));
-    const std::string whole = hexOf(message);
+    const std::string whole = Sha256::hexOf(message);
     for (const std::size_t piece : {1u, 55u, 56u, 63u, 64u, 65u, 129u}) {
         Sha256 sha;
         for (std::size_t at = 0; at < message.size(); at += piece)
