@@ -9,7 +9,6 @@
 #include "core/design/Limits.h"
 #include "core/i18n/FormLang.h"
 #include "core/i18n/Forms.h"
-#include "core/window/DerivedTexts.h"
 #include "support/FakePrompter.h"
 #include "support/ListTextShape.h"
 #include "support/ModelFixture.h"
@@ -35,15 +34,17 @@ private:
 };
 
 test::ListTextParts partsOf(const MainWindowModel& model) {
-    test::ListTextParts parts{
-        model.design.perCenterLists, model.blockSeparatorLine, model.centerLinePrefix, {model.armsHeader[1]}};
+    test::ListTextParts parts{model.design.perCenterLists,
+                              model.blockSeparatorLine(),
+                              model.centerLinePrefix(),
+                              {model.armDescriptionHeading()}};
     for (const TStudyArm& arm : model.design.arms.visible())
         parts.descriptions.push_back(arm.description);
     return parts;
 }
 
 void checkList(const MainWindowModel& model, GenerationOutcome outcome) {
-    const WorkingValues& working = model.working;
+    const WorkingValues& working = model.working();
     const bool sharesAreExact = outcome == GenerationOutcome::Generated && working.fixedBlocks &&
                                 working.fixedBlockSize > 0 && working.ratioSum > 0 &&
                                 working.fixedBlockSize % working.ratioSum == 0;
@@ -84,8 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::FixedClock clock;
     TRandomGenerator generator;
     MainWindowModel model(prompter, clock, generator, formKelvaron, formLang);
-    model.blockSeparatorLine = makeBlockSeparatorLine(formLang);
-    model.centerLinePrefix = makeCenterLinePrefix(formKelvaron);
+    model.applyTranslation();
     model.showFirstPage();
     model.options = {(choices & 2) != 0, (choices & 4) != 0};
     model.loadDesign(path);

@@ -5,8 +5,8 @@
 #include "cli/PrintCommand.h"
 #endif
 #include "core/engine/SeedProposal.h"
-#include "core/engine/Selftest.h"
 #include "core/platform/SystemClock.h"
+#include "core/selftest/SelftestRun.h"
 #include "core/text/CodePage.h"
 
 #include <string_view>

@@ -4,12 +4,11 @@
 #include "cli/CliPrompter.h"
 #include "core/engine/Selftest.h"
 #include "core/engine/TRandomGenerator.h"
-#include "core/file/AtomicFile.h"
 #include "core/i18n/ApplicationForms.h"
 #include "core/i18n/Translator.h"
 #include "core/platform/SystemClock.h"
+#include "core/text/CodePage.h"
 #include "core/text/PathText.h"
-#include "core/window/DerivedTexts.h"
 #include "core/window/ListExport.h"
 #include "core/window/MainWindowModel.h"
 
@@ -17,18 +16,6 @@
 
 namespace kelvaron::cli {
 namespace {
-
-// A self-test view that shows nothing and does not wait: the command only needs the verdict.
-class SilentSelftestView : public SelftestView {
-public:
-    void showValue(std::string_view) override {}
-    void showSum(std::string_view) override {}
-    void showResult(std::string_view) override {}
-    void setProgress(int) override {}
-    void note(std::string_view) override {}
-    void processPendingEvents() override {}
-    void wait(int) override {}
-};
 
 bool readable(const std::filesystem::path& path) {
     std::error_code error;
@@ -94,9 +81,7 @@ GeneratedList generateList(const GenerateOptions& options, const std::filesystem
     ApplicationForms forms;
     (void)ApplyLanguageFile(forms.inCreationOrder(), programDir, kLanguageFileName);
 
-    SilentSelftestView silent;
-    SelftestRun selftest;
-    if (selftest.run(generator, silent) != ModalResult::OK) {
+    if (!selftestPasses(generator)) {
         prompter.note(forms.formLang.captionOf("MessageSelftest"));
         return withoutList(kExitStopped);
     }
@@ -106,8 +91,7 @@ GeneratedList generateList(const GenerateOptions& options, const std::filesystem
     }
 
     MainWindowModel model(prompter, clock, generator, forms.formKelvaron, forms.formLang);
-    model.blockSeparatorLine = makeBlockSeparatorLine(forms.formLang);
-    model.centerLinePrefix = makeCenterLinePrefix(forms.formKelvaron);
+    model.applyTranslation();
     model.showFirstPage();
     model.options = {options.markBlocks, options.printSeed};
     model.loadDesign(options.design);
@@ -125,7 +109,7 @@ GeneratedList generateList(const GenerateOptions& options, const std::filesystem
     int exitCode = shownMessages ? kExitWithMessages : kExitGenerated;
     if (outcome == GenerationOutcome::Stopped)
         exitCode = kExitStopped;
-    return {exitCode, model.listText, model.centerLinePrefix, model.blockSeparatorLine,
+    return {exitCode, model.listText, model.centerLinePrefix(), model.blockSeparatorLine(),
             forms.formKelvaron.caption};
 }
 
@@ -139,11 +123,7 @@ int runGenerate(const GenerateOptions& options, const std::filesystem::path& pro
     }
     if (list.exitCode == kExitStopped || list.exitCode == kExitUsage)
         return list.exitCode;
-    if (writeFileAtomically(*options.output, exportText(list.listText)) != WriteFileStatus::Written) {
-        prompter.error(cannotWriteMessage(*options.output));
-        return kExitUsage;
-    }
-    return list.exitCode;
+    return exportList(*options.output, list.listText, prompter) ? list.exitCode : kExitUsage;
 }
 
 } // namespace kelvaron::cli

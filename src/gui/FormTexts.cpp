@@ -57,19 +57,4 @@ void applyFormTexts(QWidget& form, const FormTable& table) {
     }
 }
 
-QString withoutAccessKey(const QString& caption) {
-    QString title;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&')) {
-            title.append(caption[i]);
-            continue;
-        }
-        if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
-            title.append(QLatin1Char('&'));
-            ++i;
-        }
-    }
-    return title;
-}
-
 } // namespace kelvaron::gui

@@ -16,7 +16,4 @@ namespace kelvaron::gui {
 // the form's caption -> window title. Components without a widget (timers, dialogs) are skipped.
 void applyFormTexts(QWidget& form, const FormTable& table);
 
-// A caption as a plain title: "&" access keys removed, "&&" kept as one "&".
-[[nodiscard]] QString withoutAccessKey(const QString& caption);
-
 } // namespace kelvaron::gui

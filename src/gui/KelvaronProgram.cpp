@@ -21,7 +21,8 @@ KelvaronProgram::KelvaronProgram(const ProgramEnvironment& environment)
                     environment.selftestVectors) {
     // The application's title captions the plain messages.
     QApplication::setApplicationName(qtText(fixed::kBoxTitle));
-    window_.setStartup(*this);
+    QObject::connect(&window_, &TFormKelvaron::firstShowing, &window_, [this] { applyLanguageFile(); });
+    QObject::connect(&window_, &TFormKelvaron::startupChecksDue, &window_, [this] { runStartupChecks(); });
     QObject::connect(&window_, &TFormKelvaron::selftestRequested, &window_,
                      [this] { BitBtnSelftestClick(); });
     QObject::connect(&window_, &TFormKelvaron::webAddressClicked, &window_, &openWebAddress);
@@ -32,14 +33,14 @@ void KelvaronProgram::show() {
 }
 
 void KelvaronProgram::applyLanguageFile() {
-    // The window derives the same texts from the translated tables right after this.
-    static_cast<void>(firstDisplay(forms_, environment_.programDir, environment_.prompter));
+    firstDisplay(forms_, environment_.programDir, environment_.prompter);
 }
 
-bool KelvaronProgram::runStartupChecks() {
+void KelvaronProgram::runStartupChecks() {
     const StartupChecks checks(environment_.versionQuery, environment_.integrityCheck,
                                [this] { return formSelftest_.showModal(); });
-    return checks.run(Messages(forms_.formLang, environment_.prompter));
+    if (checks.run(Messages(forms_.formLang, environment_.prompter)))
+        window_.close();
 }
 
 void KelvaronProgram::BitBtnSelftestClick() {

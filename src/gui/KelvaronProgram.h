@@ -9,11 +9,10 @@
 #include "gui/print/QtFormDruck.h"
 #include "gui/selftest/TFormSelftest.h"
 #include "gui/startup/ProgramEnvironment.h"
-#include "gui/startup/WindowStartup.h"
 
 namespace kelvaron::gui {
 
-class KelvaronProgram : private WindowStartup {
+class KelvaronProgram {
 public:
     // REQUIRES: a QApplication exists. None of the forms is shown yet.
     explicit KelvaronProgram(const ProgramEnvironment& environment);
@@ -29,8 +28,12 @@ public:
     [[nodiscard]] const ApplicationForms& forms() const { return forms_; }
 
 private:
-    void applyLanguageFile() override;
-    bool runStartupChecks() override;
+    // At the main window's first display: applies the language file to the form tables, which the window
+    // then shows and derives its texts from.
+    void applyLanguageFile();
+    // From the main window's TimerStart: runs the start-up checks once; a failed check closes the window,
+    // which ends the program.
+    void runStartupChecks();
     // "Selbsttest" on the information page: the dialog's result is not used.
     void BitBtnSelftestClick();
 

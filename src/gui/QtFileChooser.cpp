@@ -42,12 +42,14 @@ std::optional<std::filesystem::path> choose(const DialogSettings& settings, QStr
 
 } // namespace
 
-std::optional<std::filesystem::path> QtFileChooser::openDesign(const QString& title) {
-    return choose({title, designFilters(), QStringLiteral("kvd"), QFileDialog::AcceptOpen}, openDesignName_);
+std::optional<std::filesystem::path> QtFileChooser::openDesign(std::string_view title) {
+    return choose({qtText(title), designFilters(), QStringLiteral("kvd"), QFileDialog::AcceptOpen},
+                  openDesignName_);
 }
 
-std::optional<std::filesystem::path> QtFileChooser::saveDesign(const QString& title) {
-    return choose({title, designFilters(), QStringLiteral("kvd"), QFileDialog::AcceptSave}, saveDesignName_);
+std::optional<std::filesystem::path> QtFileChooser::saveDesign(std::string_view title) {
+    return choose({qtText(title), designFilters(), QStringLiteral("kvd"), QFileDialog::AcceptSave},
+                  saveDesignName_);
 }
 
 std::optional<std::filesystem::path> QtFileChooser::exportList() {

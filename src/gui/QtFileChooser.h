@@ -1,14 +1,16 @@
 // The file dialogs as Qt's QFileDialog. Each dialog offers the name chosen in it last time.
 #pragma once
 
-#include "gui/FileChooser.h"
+#include "core/platform/FileChooser.h"
+
+#include <QString>
 
 namespace kelvaron::gui {
 
 class QtFileChooser : public FileChooser {
 public:
-    std::optional<std::filesystem::path> openDesign(const QString& title) override;
-    std::optional<std::filesystem::path> saveDesign(const QString& title) override;
+    std::optional<std::filesystem::path> openDesign(std::string_view title) override;
+    std::optional<std::filesystem::path> saveDesign(std::string_view title) override;
     std::optional<std::filesystem::path> exportList() override;
 
 private:

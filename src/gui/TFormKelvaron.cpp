@@ -1,17 +1,11 @@
 #include "gui/TFormKelvaron.h"
 
-#include "core/file/AtomicFile.h"
-#include "core/i18n/FixedTexts.h"
 #include "core/i18n/FormTable.h"
-#include "core/platform/Prompter.h"
-#include "core/text/PathText.h"
-#include "core/window/DerivedTexts.h"
+#include "core/platform/FileChooser.h"
 #include "core/window/ListExport.h"
 #include "gui/ClickableLabel.h"
-#include "gui/FileChooser.h"
 #include "gui/FormTexts.h"
 #include "gui/QtText.h"
-#include "gui/startup/WindowStartup.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -52,8 +46,8 @@ bool focusMovedWithinWindow(const QEvent* event) {
 
 TFormKelvaron::TFormKelvaron(const FormTable& formKelvaron, const FormTable& formLang,
                              const WindowServices& services, QWidget* parent)
-    : QWidget(parent, kWindowFlags), formKelvaron_(formKelvaron), formLang_(formLang),
-      prompter_(services.prompter), files_(services.files),
+    : QWidget(parent, kWindowFlags), formKelvaron_(formKelvaron), prompter_(services.prompter),
+      files_(services.files),
       model_(services.prompter, services.clock, services.generator, formKelvaron, formLang),
       w_(buildFormKelvaron(*this)) {
     setObjectName(QString::fromStdString(formKelvaron.name));
@@ -96,20 +90,13 @@ void TFormKelvaron::connectDesignFields() {
     fieldChange(w_.editABeschr, &MainWindowModel::EditABeschrChange);
     fieldChange(w_.editAFallzahl, &MainWindowModel::EditAFallzahlChange);
 
-    connect(w_.checkBoxZentren, &QCheckBox::clicked, this, [this](bool checked) {
-        run([&] {
-            model_.design.perCenterLists = checked;
-            model_.CheckBoxZentrenClick();
-        });
-    });
+    connect(w_.checkBoxZentren, &QCheckBox::clicked, this,
+            [this](bool checked) { run([&] { model_.setPerCenterLists(checked); }); });
     const auto blockMode = [this](QRadioButton* button, BlockMode mode) {
         connect(button, &QRadioButton::toggled, this, [this, mode](bool checked) {
             if (!checked)
                 return;
-            run([&] {
-                model_.design.blockMode = mode;
-                model_.RadioButton1MouseUp();
-            });
+            run([&] { model_.setBlockMode(mode); });
         });
     };
     blockMode(w_.radioButton1, BlockMode::Fixed);
@@ -123,11 +110,11 @@ void TFormKelvaron::connectDesignFields() {
 void TFormKelvaron::connectGrids() {
     // Grid rows count from 0 for the first arm or center; the model counts it as row 1.
     connect(w_.stringGridArme, &QTableWidget::currentCellChanged, this,
-            [this](int row) { model_.armsRow = row + 1; });
+            [this](int row) { model_.selectArmRow(row + 1); });
     connect(w_.stringGridArme, &QTableWidget::cellClicked, this,
             [this](int row) { run([&] { model_.StringGridArmeClick(row + 1); }); });
     connect(w_.stringGridZentren, &QTableWidget::currentCellChanged, this,
-            [this](int row) { model_.centersRow = row + 1; });
+            [this](int row) { model_.selectCenterRow(row + 1); });
     connect(w_.stringGridZentren, &QTableWidget::cellClicked, this,
             [this](int row) { run([&] { model_.StringGridZentrenClick(row + 1); }); });
     w_.stringGridArme->installEventFilter(this);
@@ -179,15 +166,10 @@ void TFormKelvaron::showEvent(QShowEvent* event) {
 }
 
 void TFormKelvaron::FormShow() {
-    if (startup_) {
-        startup_->applyLanguageFile();
-        applyFormTexts(*this, formKelvaron_);
-    }
-    model_.blockSeparatorLine = makeBlockSeparatorLine(formLang_);
-    model_.centerLinePrefix = makeCenterLinePrefix(formKelvaron_);
-    w_.labelMinMaxSeed->setText(qtText(fixed::kSeedRange));
-    saveDesignTitle_ = withoutAccessKey(qtText(formKelvaron_.captionOf("BitBtnSave")));
-    openDesignTitle_ = withoutAccessKey(qtText(formKelvaron_.captionOf("BitBtnLoad")));
+    emit firstShowing();
+    applyFormTexts(*this, formKelvaron_);
+    model_.applyTranslation();
+    w_.labelMinMaxSeed->setText(qtText(model_.derivedTexts().seedRangeLabel));
     run([this] {
         model_.showFirstPage();
         model_.TabSheetDesignShow();
@@ -199,8 +181,7 @@ void TFormKelvaron::FormShow() {
 
 void TFormKelvaron::TimerStartTimer() {
     timerStart_->stop();
-    if (startup_ && startup_->runStartupChecks())
-        close();
+    emit startupChecksDue();
 }
 
 void TFormKelvaron::PageControl1Change(int index) {
@@ -221,11 +202,8 @@ void TFormKelvaron::BitBtnStartClick() {
 }
 
 void TFormKelvaron::BitBtnExportClick() {
-    const auto path = files_.exportList();
-    if (!path)
-        return;
-    if (writeFileAtomically(*path, exportText(listViewText())) != WriteFileStatus::Written)
-        prompter_.error(cannotWriteMessage(*path));
+    if (const auto path = files_.exportList())
+        static_cast<void>(exportList(*path, listViewText(), prompter_));
 }
 
 void TFormKelvaron::BitBtnClipboardClick() {
@@ -235,13 +213,13 @@ void TFormKelvaron::BitBtnClipboardClick() {
 
 void TFormKelvaron::BitBtnLoadClick() {
     run([this] { model_.leaveCurrentPage(); });
-    const auto path = files_.openDesign(openDesignTitle_);
+    const auto path = files_.openDesign(model_.derivedTexts().openDesignDialogTitle);
     run([&] { model_.loadDesign(path); });
 }
 
 void TFormKelvaron::BitBtnSaveClick() {
     run([this] { model_.leaveCurrentPage(); });
-    if (const auto path = files_.saveDesign(saveDesignTitle_))
+    if (const auto path = files_.saveDesign(model_.derivedTexts().saveDesignDialogTitle))
         run([&] { model_.saveDesign(*path); });
 }
 

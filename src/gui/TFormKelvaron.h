@@ -14,15 +14,13 @@ class QTimer;
 
 namespace kelvaron {
 class Clock;
+class FileChooser;
 class Prompter;
 class TRandomGenerator;
 struct FormTable;
 } // namespace kelvaron
 
 namespace kelvaron::gui {
-
-class FileChooser;
-class WindowStartup;
 
 // The platform services the window and its model use; all of them outlive the window.
 struct WindowServices {
@@ -45,12 +43,14 @@ public:
     [[nodiscard]] std::string listViewText() const;
     // Sets every widget from the model's state, without running any handler.
     void refreshFromModel();
-    // The language file and the start-up checks, run at the first display and from TimerStart. A window
-    // without them (as its tests build it) keeps the texts of its tables and runs no checks. Set before the
-    // window is shown; `startup` must outlive the window.
-    void setStartup(WindowStartup& startup) { startup_ = &startup; }
 
 signals:
+    // The window is being shown for the first time and is about to show its tables' texts: the moment to
+    // apply the language file to them. A connected slot runs before the window derives its texts.
+    void firstShowing();
+    // TimerStart has fired, once, about 50 ms after the first display: the moment of the start-up checks.
+    // A failed check closes the window.
+    void startupChecksDue();
     // "Drucken" was pressed; the list to print is listViewText().
     void printRequested();
     // "Selbsttest" was pressed.
@@ -68,10 +68,9 @@ private:
     void connectGrids();
     void connectCommands();
 
-    // First display: the language file, derived texts, the seed range, the dialog titles and the first page;
-    // then TimerStart.
+    // First display: the language file (firstShowing), the derived texts and the first page; then TimerStart.
     void FormShow();
-    // The start-up checks, once; a failed check closes the window.
+    // The start-up checks, once (startupChecksDue).
     void TimerStartTimer();
     void PageControl1Change(int index);
     void BitBtnStartClick();
@@ -95,15 +94,11 @@ private:
     void applyFocus();
 
     const FormTable& formKelvaron_;
-    const FormTable& formLang_;
     Prompter& prompter_;
     FileChooser& files_;
     MainWindowModel model_;
     FormKelvaronWidgets w_;
     QTimer* timerStart_ = nullptr;
-    WindowStartup* startup_ = nullptr;
-    QString openDesignTitle_;
-    QString saveDesignTitle_;
     bool shown_ = false;
     bool refreshing_ = false;
 };

@@ -89,7 +89,7 @@ void TFormKelvaron::refreshDesignFields() {
     display(w_.editAnz, design.patientCount);
     display(w_.editArme, design.armCount);
     display(w_.checkBoxZentren, design.perCenterLists);
-    display(w_.editZentren, design.centerCount, model_.usable.editZentren);
+    display(w_.editZentren, design.centerCount, model_.usable().editZentren);
 }
 
 void TFormKelvaron::refreshArms() {
@@ -97,7 +97,7 @@ void TFormKelvaron::refreshArms() {
     QTableWidget* grid = w_.stringGridArme;
     {
         const QSignalBlocker blocker(grid);
-        showHeader(grid, model_.armsHeader);
+        showHeader(grid, model_.armsHeader());
         const auto arms = model_.design.arms.visible();
         grid->setRowCount(static_cast<int>(arms.size()));
         for (std::size_t i = 0; i < arms.size(); ++i) {
@@ -106,11 +106,11 @@ void TFormKelvaron::refreshArms() {
             showCell(grid, row, 1, arms[i].description);
             showCell(grid, row, 2, arms[i].ratio);
         }
-        showCurrentRow(grid, model_.armsRow);
+        showCurrentRow(grid, model_.armsRow());
     }
-    display(w_.editCArm, model_.armFields.editCArm);
-    display(w_.editCBeschr, model_.armFields.editCBeschr);
-    display(w_.editCRatio, model_.armFields.editCRatio);
+    display(w_.editCArm, model_.armFields().editCArm);
+    display(w_.editCBeschr, model_.armFields().editCBeschr);
+    display(w_.editCRatio, model_.armFields().editCRatio);
 }
 
 void TFormKelvaron::refreshCenters() {
@@ -118,7 +118,7 @@ void TFormKelvaron::refreshCenters() {
     QTableWidget* grid = w_.stringGridZentren;
     {
         const QSignalBlocker blocker(grid);
-        showHeader(grid, model_.centersHeader);
+        showHeader(grid, model_.centersHeader());
         const auto centers = model_.design.centers.visible();
         grid->setRowCount(static_cast<int>(centers.size()));
         for (std::size_t i = 0; i < centers.size(); ++i) {
@@ -128,15 +128,15 @@ void TFormKelvaron::refreshCenters() {
             showCell(grid, row, 2, centers[i].description);
             showCell(grid, row, 3, centers[i].plannedSize);
         }
-        showCurrentRow(grid, model_.centersRow);
+        showCurrentRow(grid, model_.centersRow());
     }
     // The grid has been drawn anew, which brings the sum of the planned sizes up to date.
     model_.StringGridZentrenDrawCell();
-    display(w_.editSumme, model_.editSumme);
-    display(w_.editAZentrum, model_.centerFields.editAZentrum);
-    display(w_.editANummer, model_.centerFields.editANummer);
-    display(w_.editABeschr, model_.centerFields.editABeschr);
-    display(w_.editAFallzahl, model_.centerFields.editAFallzahl);
+    display(w_.editSumme, model_.editSumme());
+    display(w_.editAZentrum, model_.centerFields().editAZentrum);
+    display(w_.editANummer, model_.centerFields().editANummer);
+    display(w_.editABeschr, model_.centerFields().editABeschr);
+    display(w_.editAFallzahl, model_.centerFields().editAFallzahl);
 }
 
 void TFormKelvaron::refreshBlocksAndSeed() {
@@ -147,9 +147,9 @@ void TFormKelvaron::refreshBlocksAndSeed() {
         const QSignalBlocker variableBlocker(w_.radioButton2);
         (design.blockMode == BlockMode::Fixed ? w_.radioButton1 : w_.radioButton2)->setChecked(true);
     }
-    display(w_.editFix, design.fixedBlockSize, model_.usable.editFix);
-    display(w_.editVon, design.minBlockSize, model_.usable.editVon);
-    display(w_.editBis, design.maxBlockSize, model_.usable.editBis);
+    display(w_.editFix, design.fixedBlockSize, model_.usable().editFix);
+    display(w_.editVon, design.minBlockSize, model_.usable().editVon);
+    display(w_.editBis, design.maxBlockSize, model_.usable().editBis);
     display(w_.editZZ, design.seed);
     display(w_.checkBoxBlocks, model_.options.markBlocks);
     display(w_.checkBoxSeed, model_.options.printSeed);
@@ -157,7 +157,7 @@ void TFormKelvaron::refreshBlocksAndSeed() {
 
 void TFormKelvaron::applyFocus() {
     QWidget* target = nullptr;
-    switch (model_.focus) {
+    switch (model_.takeFocus()) {
     case FocusTarget::None:
         return;
     case FocusTarget::EditAnz:
@@ -170,7 +170,6 @@ void TFormKelvaron::applyFocus() {
         target = w_.editABeschr;
         break;
     }
-    model_.focus = FocusTarget::None;
     target->setFocus();
 }
 

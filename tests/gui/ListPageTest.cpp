@@ -49,8 +49,7 @@ TEST_F(WindowTest, GeneratesTheDesignTypedIntoThePagesAsTheCoreAndTheCliDo) {
     FakePrompter corePrompter;
     TRandomGenerator coreGenerator;
     MainWindowModel core(corePrompter, clock, coreGenerator, formKelvaron, formLang);
-    core.blockSeparatorLine = window->model().blockSeparatorLine;
-    core.centerLinePrefix = window->model().centerLinePrefix;
+    core.applyTranslation();
     core.design = window->model().design;
     ASSERT_TRUE(core.TabSheetDesignExit());
     EXPECT_EQ(core.BitBtnStartClick(), GenerationOutcome::Generated);

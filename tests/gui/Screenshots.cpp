@@ -3,7 +3,8 @@
 // QT_QPA_PLATFORM=offscreen.
 #include "core/i18n/FormLang.h"
 #include "core/i18n/Forms.h"
-#include "gui/FileChooser.h"
+#include "core/platform/FileChooser.h"
+#include "gui/QtText.h"
 #include "gui/TFormKelvaron.h"
 #include "support/ModelFixture.h"
 
@@ -21,10 +22,10 @@ namespace {
 
 using namespace kelvaron;
 
-class NoFiles : public gui::FileChooser {
+class NoFiles : public FileChooser {
 public:
-    std::optional<std::filesystem::path> openDesign(const QString&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveDesign(const QString&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> openDesign(std::string_view) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveDesign(std::string_view) override { return std::nullopt; }
     std::optional<std::filesystem::path> exportList() override { return std::nullopt; }
 };
 

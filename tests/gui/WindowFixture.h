@@ -4,7 +4,8 @@
 #include "core/engine/TRandomGenerator.h"
 #include "core/i18n/FormLang.h"
 #include "core/i18n/Forms.h"
-#include "gui/FileChooser.h"
+#include "core/platform/FileChooser.h"
+#include "gui/QtText.h"
 #include "gui/TFormKelvaron.h"
 #include "support/ModelFixture.h"
 
@@ -30,13 +31,17 @@
 namespace kelvaron::test {
 
 // Answers the file dialogs in order; a dialog with no answer left is cancelled.
-class ScriptedFileChooser : public gui::FileChooser {
+class ScriptedFileChooser : public FileChooser {
 public:
     std::deque<std::optional<std::filesystem::path>> choices;
     std::vector<QString> titles; // of every dialog shown
 
-    std::optional<std::filesystem::path> openDesign(const QString& title) override { return next(title); }
-    std::optional<std::filesystem::path> saveDesign(const QString& title) override { return next(title); }
+    std::optional<std::filesystem::path> openDesign(std::string_view title) override {
+        return next(gui::qtText(title));
+    }
+    std::optional<std::filesystem::path> saveDesign(std::string_view title) override {
+        return next(gui::qtText(title));
+    }
     std::optional<std::filesystem::path> exportList() override { return next(QStringLiteral("export")); }
 
 private:

@@ -102,7 +102,7 @@ TEST(DamagedDesignFiles, AFileCutAtAnyByteLoadsTheStartOfEachValueOrItsDefault) 
             EXPECT_TRUE(loadedFromAStart(session.model.design, complete.model.design))
                 << example << " cut at " << length;
             EXPECT_EQ(session.model.activePage(), Page::Design);
-            EXPECT_EQ(session.model.focus, FocusTarget::EditAnz);
+            EXPECT_EQ(session.model.focus(), FocusTarget::EditAnz);
         }
     }
 }

@@ -2,7 +2,6 @@
 // full disk, a target or folder that changes between two saves. Every failure shows its message and
 // leaves the previous file byte for byte; no temporary file stays behind.
 #include "core/design/file/DesignFile.h"
-#include "core/file/AtomicFile.h"
 #include "core/text/PathText.h"
 #include "core/window/ListExport.h"
 #include "support/ModelFixture.h"
@@ -40,11 +39,12 @@ TStudyDesign largeDesign() {
     return design;
 }
 
+// The list view's text of a long list.
 std::string largeList() {
     std::string text = "Studie\nSeed: (1)\n";
     for (int patient = 1; patient <= 10000; ++patient)
         text += std::to_string(patient) + "\t1\tVerum\n";
-    return exportText(text);
+    return text;
 }
 
 // The previous design file in `folder`, as an earlier save left it.
@@ -95,12 +95,11 @@ FaultOutcome saveOver(const fs::path& path, const std::string& previous) {
     return {session.prompter.texts(), fileContent(path) == previous, folderHoldsOnlyTheTarget(path)};
 }
 
-// Exports the large list over `path`; the export command shows the platform's message on failure.
+// Exports the large list over `path` through the export command.
 FaultOutcome exportOver(const fs::path& path, const std::string& previous) {
-    std::vector<std::string> messages;
-    if (writeFileAtomically(path, largeList()) != WriteFileStatus::Written)
-        messages.push_back(cannotWriteMessage(path));
-    return {messages, fileContent(path) == previous, folderHoldsOnlyTheTarget(path)};
+    test::FakePrompter prompter;
+    static_cast<void>(exportList(path, largeList(), prompter));
+    return {prompter.texts(), fileContent(path) == previous, folderHoldsOnlyTheTarget(path)};
 }
 
 FaultOutcome failedWithTheMessage(const fs::path& path) {

@@ -23,9 +23,9 @@ struct Session : test::ModelFixture {
 
     [[nodiscard]] test::ListTextParts parts() const {
         test::ListTextParts parts{model.design.perCenterLists,
-                                  model.blockSeparatorLine,
-                                  model.centerLinePrefix,
-                                  {model.armsHeader[1]}};
+                                  model.blockSeparatorLine(),
+                                  model.centerLinePrefix(),
+                                  {model.armDescriptionHeading()}};
         for (const TStudyArm& arm : model.design.arms.visible())
             parts.descriptions.push_back(arm.description);
         return parts;
@@ -115,7 +115,7 @@ TEST(ListInvariants, ACentersSeedAndListDoNotDependOnHowManyCentersFollow) {
         ASSERT_EQ(fewer.model.BitBtnStartClick(), GenerationOutcome::Generated) << "design " << i;
         ASSERT_EQ(longer.model.BitBtnStartClick(), GenerationOutcome::Generated) << "design " << i;
         const std::size_t centers = design.centerSizes.size();
-        EXPECT_EQ(centersBefore(longer.model.listText, longer.model.centerLinePrefix, centers + 1),
+        EXPECT_EQ(centersBefore(longer.model.listText, longer.model.centerLinePrefix(), centers + 1),
                   fewer.model.listText)
             << "design " << i;
     }

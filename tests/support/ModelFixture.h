@@ -45,8 +45,7 @@ struct ModelFixture {
     MainWindowModel model{prompter, clock, generator, formKelvaron, formLang};
 
     ModelFixture() {
-        model.blockSeparatorLine = "------- Block ------";
-        model.centerLinePrefix = "Zentrum";
+        model.applyTranslation();
         model.showFirstPage();
     }
 

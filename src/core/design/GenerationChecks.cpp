@@ -32,8 +32,7 @@ bool convert(const GenerationCheckContext& context, const std::string& text, std
 
 // Reads the ratios of arms 1 to armCount into armRatios and ratioSum (the sum wraps, as 32-bit
 // arithmetic defines it); `exactSum` receives the sum without wrapping.
-bool readRatios(GenerationCheckContext& context, std::int64_t& exactSum) {
-    auto& working = context.working;
+bool readRatios(const GenerationCheckContext& context, WorkingValues& working, std::int64_t& exactSum) {
     working.armRatios.clear();
     exactSum = 0;
     for (std::int32_t arm = 1; arm <= working.armCount; ++arm) {
@@ -47,9 +46,9 @@ bool readRatios(GenerationCheckContext& context, std::int64_t& exactSum) {
     return true;
 }
 
-bool refuse(GenerationCheckContext& context, std::string_view key, Page page) {
+bool refuse(const GenerationCheckContext& context, CheckedDesign& checked, std::string_view key, Page page) {
     context.messages.show(key);
-    context.activePage = page;
+    checked.pageToActivate = page;
     return false;
 }
 
@@ -68,30 +67,30 @@ struct SampleSizeTexts {
     std::string minBlockSize;  // question: the smallest block size does not suit the divisor or n
 };
 
-bool checkAgainstDivisor(GenerationCheckContext& context, std::int32_t n, std::int32_t divisor,
-                         const SampleSizeTexts& texts) {
-    auto& working = context.working;
+bool checkAgainstDivisor(const GenerationCheckContext& context, CheckedDesign& checked, std::int32_t n,
+                         std::int32_t divisor, const SampleSizeTexts& texts) {
+    const auto& working = checked.working;
     auto& prompter = context.messages.prompter();
     if (int32::mod(n, divisor) != 0 && prompter.question(texts.sampleSize)) {
-        context.activePage = Page::Arme;
+        checked.pageToActivate = Page::Arme;
         return false;
     }
     if (working.fixedBlocks) {
         if (working.fixedBlockSize <= 0)
-            return refuse(context, "MessageBlockSizeRange", Page::Block);
+            return refuse(context, checked, "MessageBlockSizeRange", Page::Block);
         if (int32::mod(working.fixedBlockSize, divisor) != 0 && prompter.question(texts.blockSize)) {
-            context.activePage = Page::Arme;
+            checked.pageToActivate = Page::Arme;
             return false;
         }
         if (int32::mod(n, working.fixedBlockSize) == 0)
             return true;
         prompter.box(texts.blockPatients);
-        context.activePage = Page::Block;
+        checked.pageToActivate = Page::Block;
         return false;
     }
     if (working.minBlockSize >= working.maxBlockSize) {
         prompter.box(texts.minBelowMax);
-        context.activePage = Page::Block;
+        checked.pageToActivate = Page::Block;
         return false;
     }
     const bool minSuits = divisor <= working.minBlockSize && int32::mod(working.minBlockSize, divisor) <= 0 &&
@@ -99,7 +98,7 @@ bool checkAgainstDivisor(GenerationCheckContext& context, std::int32_t n, std::i
     if (minSuits)
         return true;
     if (prompter.question(texts.minBlockSize)) {
-        context.activePage = Page::Block;
+        checked.pageToActivate = Page::Block;
         return false;
     }
     return true;
@@ -115,8 +114,8 @@ const std::string& plannedSizeText(const TStudyDesign& design, std::int32_t cent
     return design.centers.contains(center) ? design.centers.at(center).plannedSize : kNoText;
 }
 
-bool CheckGeneration(GenerationCheckContext& context) {
-    auto& working = context.working;
+bool CheckGeneration(const GenerationCheckContext& context, CheckedDesign& checked) {
+    auto& working = checked.working;
     const auto& design = context.design;
     working.ratioSum = 0;
     working.fixedBlocks = design.blockMode == BlockMode::Fixed;
@@ -126,11 +125,11 @@ bool CheckGeneration(GenerationCheckContext& context) {
         context.messages.show("MessageValidNumber", "2147483647");
         return false;
     }
-    // -|seed|, with -2147483648 staying itself; the generator starts that one like seed 1.
-    working.stateWord = *seed < 0 ? *seed : int32::negate(*seed);
+    // |seed|, with -2147483648 staying itself; the generator starts that one like seed 1.
+    working.listSeed = *seed < 0 ? int32::negate(*seed) : *seed;
 
     std::int64_t exactSum = 0;
-    if (!readRatios(context, exactSum))
+    if (!readRatios(context, working, exactSum))
         return false;
 
     if (working.fixedBlocks) {
@@ -142,7 +141,7 @@ bool CheckGeneration(GenerationCheckContext& context) {
             return false;
     }
 
-    if (!CheckSampleSize(context, working.patientCount))
+    if (!CheckSampleSize(context, checked, working.patientCount))
         return false;
     if (!design.perCenterLists)
         return true;
@@ -153,56 +152,56 @@ bool CheckGeneration(GenerationCheckContext& context) {
         std::int32_t size = 0;
         if (!convert(context, plannedSizeText(design, center), size, "MessageCenterPatientCount"))
             return false;
-        if (!CheckSampleSize(context, size))
+        if (!CheckSampleSize(context, checked, size))
             return false;
     }
     return true;
 }
 
-bool CheckSampleSize(GenerationCheckContext& context, std::int32_t n) {
-    auto& working = context.working;
+bool CheckSampleSize(const GenerationCheckContext& context, CheckedDesign& checked, std::int32_t n) {
+    auto& working = checked.working;
     const auto& design = context.design;
     working.ratioSum = 0;
     if (!convert(context, design.armCount, working.armCount, "MessageArmCount")) {
-        context.activePage = Page::Design;
+        checked.pageToActivate = Page::Design;
         return false;
     }
     if (!convert(context, design.patientCount, working.patientCount, "MessagePatientCount")) {
-        context.activePage = Page::Design;
+        checked.pageToActivate = Page::Design;
         return false;
     }
     if (working.armCount > working.patientCount) {
         context.messages.show("MessageArmPatientCount");
-        context.activePage = Page::Design;
+        checked.pageToActivate = Page::Design;
     }
     std::int64_t exactSum = 0;
-    if (!readRatios(context, exactSum))
+    if (!readRatios(context, working, exactSum))
         return false;
 
     // The arm count and the ratio sum become divisors below, and the allocation's quotas must add up
     // to at most a block: refuse what cannot be computed.
     if (working.armCount < 1 || working.armCount > limits::kMaxArms)
-        return refuse(context, "MessageArmCountRange", Page::Design);
+        return refuse(context, checked, "MessageArmCountRange", Page::Design);
     if (!ratiosUsable(working, exactSum))
-        return refuse(context, "MessageRatioRange", Page::Arme);
+        return refuse(context, checked, "MessageRatioRange", Page::Arme);
 
     if (working.ratioSum == working.armCount) {
         const SampleSizeTexts texts{
             std::string(fixed::kArmCountSampleSize), std::string(fixed::kArmCountBlockSize),
             std::string(fixed::kBlockSizePatientCount), std::string(fixed::kMinBelowMaxBlockSize),
             std::string(fixed::kMinBlockSizeArmCount)};
-        return checkAgainstDivisor(context, n, working.armCount, texts);
+        return checkAgainstDivisor(context, checked, n, working.armCount, texts);
     }
     const auto& messages = context.messages;
     const SampleSizeTexts texts{messages.text("MessageRatioSampleSize"),
                                 messages.text("MessageRatioSampleSize"),
                                 messages.text("MessageRatioSampleSize2"), messages.text("MessageBlockSize"),
                                 messages.text("MessageBlockSizeRatio")};
-    return checkAgainstDivisor(context, n, working.ratioSum, texts);
+    return checkAgainstDivisor(context, checked, n, working.ratioSum, texts);
 }
 
-bool CheckGenerationLimits(GenerationCheckContext& context) {
-    const auto& working = context.working;
+bool CheckGenerationLimits(const GenerationCheckContext& context, CheckedDesign& checked) {
+    const auto& working = checked.working;
     const auto& design = context.design;
     std::int64_t total = 0;
     std::int32_t longest = 0;
@@ -212,36 +211,36 @@ bool CheckGenerationLimits(GenerationCheckContext& context) {
     };
     if (design.perCenterLists) {
         if (working.centerCount < 0 || working.centerCount > limits::kMaxCenters)
-            return refuse(context, "MessageCenterCountRange", Page::Design);
+            return refuse(context, checked, "MessageCenterCountRange", Page::Design);
         for (std::int32_t center = 1; center <= working.centerCount; ++center)
             addList(strictInt32(plannedSizeText(design, center)).value_or(0));
     } else {
         addList(working.patientCount);
     }
     if (total > limits::kMaxPatientLines)
-        return refuse(context, "MessageListTooLong", Page::Design);
+        return refuse(context, checked, "MessageListTooLong", Page::Design);
 
     std::int64_t largestBlock = working.fixedBlockSize;
     if (!working.fixedBlocks) {
         // A minimum below the arm count (the user declined to cancel) would allow blocks of size 0.
         if (working.minBlockSize < working.armCount)
-            return refuse(context, "MessageMinBlockSizeRange", Page::Block);
+            return refuse(context, checked, "MessageMinBlockSizeRange", Page::Block);
         const std::int32_t choices = (working.maxBlockSize - working.minBlockSize) / working.armCount;
         largestBlock =
             static_cast<std::int64_t>(working.armCount) * (choices + working.minBlockSize / working.armCount);
         if (longest + largestBlock > kInt32Max)
-            return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
+            return refuse(context, checked, "MessageBlockSizeTooLarge", Page::Block);
     }
     largestBlock = std::min<std::int64_t>(largestBlock, longest);
     for (std::int32_t ratio : working.armRatios) {
         if (ratio * largestBlock > kInt32Max)
-            return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
+            return refuse(context, checked, "MessageBlockSizeTooLarge", Page::Block);
     }
     // A drawn position is at most (1 - 2^-23) times the block size, so the last position of a larger
     // block is never drawn and only the last arm can take it. With that arm's ratio 0 the other arms'
     // shares fill the whole block, and the allocation would draw for that position forever.
     if (largestBlock > kLargestBlockFullyDrawn && !working.armRatios.empty() && working.armRatios.back() == 0)
-        return refuse(context, "MessageBlockSizeTooLarge", Page::Block);
+        return refuse(context, checked, "MessageBlockSizeTooLarge", Page::Block);
     return true;
 }
 

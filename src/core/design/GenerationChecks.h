@@ -6,6 +6,7 @@
 #include "core/design/StudyDesign.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace kelvaron {
 
@@ -13,20 +14,26 @@ class Messages;
 
 struct GenerationCheckContext {
     const TStudyDesign& design; // the texts of the window's controls
-    WorkingValues& working;
     const Messages& messages;
-    Page& activePage; // a check that points the user to a page makes it the active page
 };
 
-// true = proceed. Sets the generator's working state word to the negated seed.
-[[nodiscard]] bool CheckGeneration(GenerationCheckContext& context);
+// What the checks leave behind: the working values they read from the design (starting from the values
+// the design page stored), and the page that a check points the user to, if any; the last one counts.
+struct CheckedDesign {
+    WorkingValues working;
+    std::optional<Page> pageToActivate;
+};
+
+// true = proceed. Sets the list seed from the design's seed.
+[[nodiscard]] bool CheckGeneration(const GenerationCheckContext& context, CheckedDesign& checked);
 
 // The sample-size rules for one list of n patients (the study's, or one center's).
-[[nodiscard]] bool CheckSampleSize(GenerationCheckContext& context, std::int32_t n);
+[[nodiscard]] bool CheckSampleSize(const GenerationCheckContext& context, CheckedDesign& checked,
+                                   std::int32_t n);
 
 // After CheckGeneration: refuses what the block planning cannot hold or compute (lists longer than the
 // program's bound, candidate blocks of size 0 or less, products or sums beyond 32 bits).
-[[nodiscard]] bool CheckGenerationLimits(GenerationCheckContext& context);
+[[nodiscard]] bool CheckGenerationLimits(const GenerationCheckContext& context, CheckedDesign& checked);
 
 // The ratio text of arm r and the planned-size text of center c as their grids show them: the empty
 // text for a row the grid does not have.

@@ -55,8 +55,8 @@ struct WorkingValues {
     std::int32_t maxBlockSize = 0;
     std::vector<std::int32_t> armRatios;
     std::int32_t ratioSum = 0;
-    // The generator's working state word; the checks set it to the negated seed.
-    std::int32_t stateWord = 0;
+    // The seed the list is generated from and printed with: the design's seed without its sign.
+    std::int32_t listSeed = 0;
     bool operator==(const WorkingValues&) const = default;
 };
 

@@ -2,11 +2,11 @@
 
 namespace kelvaron {
 
-bool BlockRandomization::PlanBlocks(const BlockParameters& parameters, std::int32_t n) {
+bool BlockRandomization::PlanBlocks(const BlockParameters& parameters, std::int32_t n, ListStream& stream) {
     blockSizes_.clear();
     if (parameters.fixedBlocks) {
         planFixed(parameters.fixedBlockSize, n);
-    } else if (!planVariable(parameters, n)) {
+    } else if (!planVariable(parameters, n, stream)) {
         return false;
     }
     blockSizes_.push_back(0);
@@ -20,7 +20,7 @@ void BlockRandomization::planFixed(std::int32_t blockSize, std::int32_t n) {
         blockSizes_.push_back(blockSize);
 }
 
-bool BlockRandomization::planVariable(const BlockParameters& parameters, std::int32_t n) {
+bool BlockRandomization::planVariable(const BlockParameters& parameters, std::int32_t n, ListStream& stream) {
     const std::int32_t armCount = parameters.armCount;
     const std::int32_t choices = (parameters.maxBlockSize - parameters.minBlockSize) / armCount + 1;
     const std::int32_t base = parameters.minBlockSize / armCount;
@@ -28,7 +28,7 @@ bool BlockRandomization::planVariable(const BlockParameters& parameters, std::in
     int rejected = 0;
     while (covered < n) {
         ++rejected;
-        const std::int32_t candidate = armCount * (generator_.DrawIndex(stateWord_, choices) + base);
+        const std::int32_t candidate = armCount * (stream.DrawIndex(choices) + base);
         const std::int32_t end = covered + candidate;
         if (end > n) {
             // The last block is cut to the remainder, so it need not be a multiple of the arm count.
@@ -48,7 +48,8 @@ bool BlockRandomization::planVariable(const BlockParameters& parameters, std::in
     return true;
 }
 
-Allocation BlockRandomization::AllocateArms(std::int32_t n, std::span<const std::int32_t> armRatios) {
+Allocation BlockRandomization::AllocateArms(std::int32_t n, std::span<const std::int32_t> armRatios,
+                                            ListStream& stream) {
     const auto armCount = static_cast<std::int32_t>(armRatios.size());
     std::int32_t ratioSum = 0;
     for (std::int32_t ratio : armRatios)
@@ -65,7 +66,7 @@ Allocation BlockRandomization::AllocateArms(std::int32_t n, std::span<const std:
             auto& quota = armQuota_[static_cast<std::size_t>(k)];
             while (quota > 0) {
                 // A position already taken is drawn again; the rejected draw has advanced the generator.
-                const std::int64_t position = start + generator_.DrawIndex(stateWord_, blockSize);
+                const std::int64_t position = start + stream.DrawIndex(blockSize);
                 if (position >= n)
                     return Allocation::Incomplete;
                 auto& arm = patientArms_[static_cast<std::size_t>(position)];

@@ -47,4 +47,18 @@ struct FormTable {
     bool operator==(const FormTable&) const = default;
 };
 
+// A caption as a title shows it: an access key's "&" dropped, "&&" as one "&".
+[[nodiscard]] inline std::string withoutAccessKey(std::string_view caption) {
+    std::string title;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            title.push_back(caption[i]);
+        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            title.push_back('&');
+            ++i;
+        }
+    }
+    return title;
+}
+
 } // namespace kelvaron

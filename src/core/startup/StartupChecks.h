@@ -2,8 +2,8 @@
 // the integrity of the program file and the self-test dialog, in this order.
 #pragma once
 
-#include "core/engine/Selftest.h"
 #include "core/platform/IntegrityCheck.h"
+#include "core/selftest/SelftestRun.h"
 #include "core/startup/WindowsVersion.h"
 
 #include <functional>

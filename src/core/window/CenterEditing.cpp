@@ -7,33 +7,33 @@
 namespace kelvaron {
 
 void MainWindowModel::fillCenterFields() {
-    if (!design.centers.contains(centersRow)) {
-        centerFields = {};
+    if (!design.centers.contains(centersRow_)) {
+        centerFields_ = {};
         return;
     }
-    const auto& center = design.centers.at(centersRow);
-    centerFields = {center.label, center.number, center.description, center.plannedSize};
+    const auto& center = design.centers.at(centersRow_);
+    centerFields_ = {center.label, center.number, center.description, center.plannedSize};
 }
 
 void MainWindowModel::StringGridZentrenClick(std::int32_t row) {
-    centersRow = clampRow(row, design.centers.length());
+    centersRow_ = clampRow(row, design.centers.length());
     fillCenterFields();
-    focus = FocusTarget::EditABeschr;
+    focus_ = FocusTarget::EditABeschr;
 }
 
 void MainWindowModel::EditANummerChange(std::string_view text) {
-    centerFields.editANummer = text;
-    design.centers.store(centersRow, &TStudyCenter::number, text);
+    centerFields_.editANummer = text;
+    design.centers.store(centersRow_, &TStudyCenter::number, text);
 }
 
 void MainWindowModel::EditABeschrChange(std::string_view text) {
-    centerFields.editABeschr = text;
-    design.centers.store(centersRow, &TStudyCenter::description, text);
+    centerFields_.editABeschr = text;
+    design.centers.store(centersRow_, &TStudyCenter::description, text);
 }
 
 void MainWindowModel::EditAFallzahlChange(std::string_view text) {
-    centerFields.editAFallzahl = text;
-    if (design.centers.store(centersRow, &TStudyCenter::plannedSize, text))
+    centerFields_.editAFallzahl = text;
+    if (design.centers.store(centersRow_, &TStudyCenter::plannedSize, text))
         updateCenterSum(); // the changed cell is redrawn, which recomputes the sum
 }
 
@@ -41,22 +41,22 @@ void MainWindowModel::updateCenterSum() {
     std::int32_t sum = 0;
     for (const auto& center : design.centers.visible())
         sum = int32::add(sum, lenientInt32(center.plannedSize));
-    editSumme = std::to_string(sum);
+    editSumme_ = std::to_string(sum);
 }
 
 void MainWindowModel::TabSheetZentrenExit() {
     if (!design.perCenterLists)
         return;
-    const std::int32_t sum = lenientInt32(editSumme);
+    const std::int32_t sum = lenientInt32(editSumme_);
     if (sum == 0) {
         messages_.show("MessageExpectedSampleSize");
         return;
     }
-    if (sum > working.patientCount && messages_.ask("MessageSampleSizeError")) {
-        working.patientCount = sum;
+    if (sum > working_.patientCount && messages_.ask("MessageSampleSizeError")) {
+        working_.patientCount = sum;
         design.patientCount = std::to_string(sum);
     }
-    if (sum < working.patientCount)
+    if (sum < working_.patientCount)
         messages_.show("MessageSampleSizeError2");
 }
 

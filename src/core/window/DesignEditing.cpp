@@ -5,6 +5,7 @@
 #include "core/window/MainWindowModel.h"
 
 namespace kelvaron {
+
 bool MainWindowModel::TabSheetDesignExit() {
     if (design.seed.empty())
         ButtonZZClick();
@@ -18,22 +19,22 @@ bool MainWindowModel::TabSheetDesignExit() {
         messages_.show("MessageArmCountRange");
         return false;
     }
-    working.armCount = *armCount;
+    working_.armCount = *armCount;
     const auto patientCount = strictInt32(design.patientCount);
     if (!patientCount) {
         messages_.show("MessagePatientCount");
         return false;
     }
-    working.patientCount = *patientCount;
+    working_.patientCount = *patientCount;
     bool stayOnPage = false;
-    if (working.armCount > working.patientCount) {
+    if (working_.armCount > working_.patientCount) {
         messages_.show("MessageArmPatientCount");
         stayOnPage = true;
     }
 
-    design.arms.setLength(working.armCount);
-    armsRow = clampRow(armsRow, design.arms.length());
-    armsHeader = {caption("LabelArm"), caption("LabelArmDescr"), caption("LabelRatio")};
+    design.arms.setLength(working_.armCount);
+    armsRow_ = clampRow(armsRow_, design.arms.length());
+    armsHeader_ = {caption("LabelArm"), caption("LabelArmDescr"), caption("LabelRatio")};
     const std::string armLabel = caption("LabelArm");
     for (std::int32_t n = 1; n <= design.arms.length(); ++n) {
         auto& arm = design.arms.at(n);
@@ -54,9 +55,9 @@ bool MainWindowModel::TabSheetDesignExit() {
         messages_.show("MessageCenterCountRange");
         return false;
     }
-    working.centerCount = *centerCount;
-    design.centers.setLength(working.centerCount);
-    centersRow = clampRow(centersRow, design.centers.length());
+    working_.centerCount = *centerCount;
+    design.centers.setLength(working_.centerCount);
+    centersRow_ = clampRow(centersRow_, design.centers.length());
     writeCentersHeader();
     const std::string centerLabel = caption("LabelCenter");
     for (std::int32_t n = 1; n <= design.centers.length(); ++n) {
@@ -76,8 +77,13 @@ std::int32_t MainWindowModel::clampRow(std::int32_t row, std::int32_t length) {
 }
 
 void MainWindowModel::writeCentersHeader() {
-    centersHeader = {caption("LabelCenter"), caption("LabelCenterId"), caption("LabelCenterDescr"),
-                     caption("LabelSampleSize")};
+    centersHeader_ = {caption("LabelCenter"), caption("LabelCenterId"), caption("LabelCenterDescr"),
+                      caption("LabelSampleSize")};
+}
+
+void MainWindowModel::setPerCenterLists(bool perCenter) {
+    design.perCenterLists = perCenter;
+    CheckBoxZentrenClick();
 }
 
 void MainWindowModel::CheckBoxZentrenClick() {
@@ -85,46 +91,51 @@ void MainWindowModel::CheckBoxZentrenClick() {
     if (design.perCenterLists) {
         pageState(Page::Zentren).tabVisible = true;
     } else {
-        working.centerCount = 1;
+        working_.centerCount = 1;
         hideCentersPage();
     }
 }
 
 void MainWindowModel::CheckBoxZentrenKeyDown() {
     pageState(Page::Zentren).enabled = design.perCenterLists;
-    usable.editZentren = design.perCenterLists;
+    usable_.editZentren = design.perCenterLists;
+}
+
+void MainWindowModel::setBlockMode(BlockMode mode) {
+    design.blockMode = mode;
+    RadioButton1MouseUp();
 }
 
 void MainWindowModel::RadioButton1MouseUp() {
     const bool variable = design.blockMode == BlockMode::Variable;
-    usable.editFix = !variable;
-    usable.editVon = variable;
-    usable.editBis = variable;
+    usable_.editFix = !variable;
+    usable_.editVon = variable;
+    usable_.editBis = variable;
 }
 
 void MainWindowModel::fillArmFields() {
-    if (!design.arms.contains(armsRow)) {
-        armFields = {};
+    if (!design.arms.contains(armsRow_)) {
+        armFields_ = {};
         return;
     }
-    const auto& arm = design.arms.at(armsRow);
-    armFields = {arm.label, arm.description, arm.ratio};
+    const auto& arm = design.arms.at(armsRow_);
+    armFields_ = {arm.label, arm.description, arm.ratio};
 }
 
 void MainWindowModel::StringGridArmeClick(std::int32_t row) {
-    armsRow = clampRow(row, design.arms.length());
+    armsRow_ = clampRow(row, design.arms.length());
     fillArmFields();
-    focus = FocusTarget::EditCBeschr;
+    focus_ = FocusTarget::EditCBeschr;
 }
 
 void MainWindowModel::EditCBeschrChange(std::string_view text) {
-    armFields.editCBeschr = text;
-    design.arms.store(armsRow, &TStudyArm::description, text);
+    armFields_.editCBeschr = text;
+    design.arms.store(armsRow_, &TStudyArm::description, text);
 }
 
 void MainWindowModel::EditCRatioChange(std::string_view text) {
-    armFields.editCRatio = text;
-    design.arms.store(armsRow, &TStudyArm::ratio, text);
+    armFields_.editCRatio = text;
+    design.arms.store(armsRow_, &TStudyArm::ratio, text);
 }
 
 } // namespace kelvaron

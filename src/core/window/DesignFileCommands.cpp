@@ -11,8 +11,8 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
         case DesignReadStatus::Read:
             writeCentersHeader();
             RadioButton1MouseUp();
-            armsRow = clampRow(armsRow, design.arms.length());
-            centersRow = clampRow(centersRow, design.centers.length());
+            armsRow_ = clampRow(armsRow_, design.arms.length());
+            centersRow_ = clampRow(centersRow_, design.centers.length());
             break;
         case DesignReadStatus::CannotOpen:
             messages_.show("MessageErrorFileOpen", pathText(*path));
@@ -24,7 +24,7 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
     }
     CheckBoxZentrenClick();
     active_ = Page::Design;
-    focus = FocusTarget::EditAnz;
+    focus_ = FocusTarget::EditAnz;
 }
 
 void MainWindowModel::saveDesign(const std::filesystem::path& path) {

@@ -4,6 +4,7 @@
 #include "core/design/Page.h"
 #include "core/design/StudyDesign.h"
 
+#include <optional>
 #include <string>
 
 namespace kelvaron {
@@ -17,12 +18,12 @@ struct ListOptions {
     bool operator==(const ListOptions&) const = default;
 };
 
+// Everything the generation reads; it changes none of it.
 struct GenerationInput {
     const TStudyDesign& design;
-    WorkingValues& working;
+    // The working values as the design page stored them; the checks read the rest from the design.
+    const WorkingValues& working;
     const Messages& messages;
-    Page& activePage;
-    TRandomGenerator& generator;
     ListOptions options;
     const std::string& blockSeparatorLine;
     const std::string& centerLinePrefix;
@@ -35,14 +36,23 @@ enum class GenerationOutcome {
     Stopped,   // the command ended before any patient line
 };
 
-struct GeneratedList {
-    std::string text; // Windows-1252 lines, each ended by a line feed
+// What one generation leaves for the window to apply. Further results of the lists (per list its center,
+// seed, block sizes and patients' arms) belong here too, so that no reader has to parse the text.
+struct GenerationResult {
+    // Windows-1252 lines, each ended by a line feed: what the list view shows afterwards. The title alone
+    // after a stop in the checks, title and seed after a failed single-list plan, empty after
+    // "Internal Error #61" or an unreadable center size.
+    std::string text;
     GenerationOutcome outcome = GenerationOutcome::Stopped;
+    // The page a check sent the user to; nullopt keeps the active page.
+    std::optional<Page> pageToActivate;
+    // The working values the checks read from the design.
+    WorkingValues working;
 };
 
-// Runs the checks and writes the list text. The text is what the list view shows afterwards: the title
-// alone after a stop in the checks, title and seed after a failed single-list plan, empty after
-// "Internal Error #61" or an unreadable center size.
-[[nodiscard]] GeneratedList generateList(const GenerationInput& input);
+// Runs the checks and writes the list text. Messages are shown as the checks and the lists go; every
+// list draws from `generator`, whose shared table the generation leaves in its new state. Never throws
+// for any design: a list of no or a negative number of patients has its heading and no patient line.
+[[nodiscard]] GenerationResult generateList(const GenerationInput& input, TRandomGenerator& generator);
 
 } // namespace kelvaron

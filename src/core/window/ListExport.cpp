@@ -1,5 +1,9 @@
 #include "core/window/ListExport.h"
 
+#include "core/file/AtomicFile.h"
+#include "core/platform/Prompter.h"
+#include "core/text/PathText.h"
+
 #include <algorithm>
 
 namespace kelvaron {
@@ -24,6 +28,13 @@ std::string exportText(std::string_view listViewText) {
         start = end + 1;
     }
     return bytes;
+}
+
+bool exportList(const std::filesystem::path& path, std::string_view listViewText, Prompter& prompter) {
+    if (writeFileAtomically(path, exportText(listViewText)) == WriteFileStatus::Written)
+        return true;
+    prompter.error(cannotWriteMessage(path));
+    return false;
 }
 
 } // namespace kelvaron

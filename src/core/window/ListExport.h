@@ -1,11 +1,20 @@
-// The export format of the list view's text: the same 8-bit text with every line break as CR LF.
+// Exporting the list view's text: the same 8-bit text with every line break as CR LF, written all or
+// nothing.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace kelvaron {
 
+class Prompter;
+
 [[nodiscard]] std::string exportText(std::string_view listViewText);
+
+// The export command after its dialog: writes exportText(listViewText) to `path`, replacing the file
+// completely or not at all. On failure shows the platform's message that the file cannot be written and
+// returns false.
+bool exportList(const std::filesystem::path& path, std::string_view listViewText, Prompter& prompter);
 
 } // namespace kelvaron

@@ -2,13 +2,25 @@
 #include "core/window/MainWindowModel.h"
 
 #include "core/engine/SeedProposal.h"
+#include "core/i18n/FixedTexts.h"
 #include "core/i18n/FormTable.h"
 
 namespace kelvaron {
 
 MainWindowModel::MainWindowModel(Prompter& prompter, Clock& clock, TRandomGenerator& generator,
                                  const FormTable& formKelvaron, const FormTable& formLang)
-    : clock_(clock), generator_(generator), formKelvaron_(formKelvaron), messages_(formLang, prompter) {}
+    : clock_(clock), generator_(generator), formKelvaron_(formKelvaron), formLang_(formLang),
+      messages_(formLang, prompter) {}
+
+void MainWindowModel::applyTranslation() {
+    derived_ = {.blockSeparatorLine = std::string(fixed::kBlockSeparatorBefore) +
+                                      formLang_.captionOf("LabelBlock") +
+                                      std::string(fixed::kBlockSeparatorAfter),
+                .centerLinePrefix = caption("LabelCenter"),
+                .seedRangeLabel = std::string(fixed::kSeedRange),
+                .saveDesignDialogTitle = withoutAccessKey(caption("BitBtnSave")),
+                .openDesignDialogTitle = withoutAccessKey(caption("BitBtnLoad"))};
+}
 
 std::string MainWindowModel::caption(std::string_view component) const {
     return formKelvaron_.captionOf(component);
@@ -92,12 +104,19 @@ void MainWindowModel::ButtonZZClick() {
 
 GenerationOutcome MainWindowModel::BitBtnStartClick() {
     listText.clear();
-    const GenerationInput input{design,       working, messages_,          active_,
-                                generator_,   options, blockSeparatorLine, centerLinePrefix,
-                                armsHeader[1]};
-    auto list = generateList(input);
-    listText = std::move(list.text);
-    return list.outcome;
+    const GenerationInput input{design,
+                                working_,
+                                messages_,
+                                options,
+                                derived_.blockSeparatorLine,
+                                derived_.centerLinePrefix,
+                                armDescriptionHeading()};
+    GenerationResult result = generateList(input, generator_);
+    working_ = std::move(result.working);
+    if (result.pageToActivate)
+        active_ = *result.pageToActivate;
+    listText = std::move(result.text);
+    return result.outcome;
 }
 
 } // namespace kelvaron

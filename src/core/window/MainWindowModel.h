@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kelvaron {
 
@@ -48,6 +49,16 @@ struct CenterFields {
     bool operator==(const CenterFields&) const = default;
 };
 
+// The texts the window derives from the translated tables once the interface language is in force.
+struct DerivedTexts {
+    std::string blockSeparatorLine;    // "------- " + FormLang's LabelBlock + " ------"
+    std::string centerLinePrefix;      // FormKelvaron's LabelCenter
+    std::string seedRangeLabel;        // "1 ... 2147483647", the caption of LabelMinMaxSeed
+    std::string saveDesignDialogTitle; // the caption of BitBtnSave without its access key
+    std::string openDesignDialogTitle; // the caption of BitBtnLoad without its access key
+    bool operator==(const DerivedTexts&) const = default;
+};
+
 class MainWindowModel {
 public:
     // `formKelvaron` gives the captions the grids and labels are built from, `formLang` the messages;
@@ -55,21 +66,34 @@ public:
     MainWindowModel(Prompter& prompter, Clock& clock, TRandomGenerator& generator,
                     const FormTable& formKelvaron, const FormTable& formLang);
 
+    // What the user edits directly: the design's fields, the list options and the list view's text
+    // (the view owns that text once shown).
     TStudyDesign design;
-    WorkingValues working;
     ListOptions options;
-    FieldUsability usable;
-    std::string listText; // the list view's content; the view owns it once shown
-    std::string blockSeparatorLine;
-    std::string centerLinePrefix;
-    std::array<std::string, 3> armsHeader;    // row 0 of the arms grid
-    std::array<std::string, 4> centersHeader; // row 0 of the centers grid
-    std::int32_t armsRow = 1;                 // current row of the arms grid; 0 = none selected
-    std::int32_t centersRow = 1;
-    ArmFields armFields;
-    CenterFields centerFields;
-    std::string editSumme = "0";
-    FocusTarget focus = FocusTarget::None;
+    std::string listText;
+
+    // Derives the texts that follow from the translated tables; run once the language file is applied,
+    // before the first page is shown. Every front end calls it; nothing else derives these texts.
+    void applyTranslation();
+    [[nodiscard]] const DerivedTexts& derivedTexts() const { return derived_; }
+    [[nodiscard]] const std::string& blockSeparatorLine() const { return derived_.blockSeparatorLine; }
+    [[nodiscard]] const std::string& centerLinePrefix() const { return derived_.centerLinePrefix; }
+
+    [[nodiscard]] const WorkingValues& working() const { return working_; }
+    [[nodiscard]] const FieldUsability& usable() const { return usable_; }
+    [[nodiscard]] const std::array<std::string, 3>& armsHeader() const { return armsHeader_; }
+    [[nodiscard]] const std::array<std::string, 4>& centersHeader() const { return centersHeader_; }
+    // Row 0 of the arms grid's description column.
+    [[nodiscard]] const std::string& armDescriptionHeading() const { return armsHeader_[1]; }
+    // The current rows of the grids, counted from 1; 0 = none selected.
+    [[nodiscard]] std::int32_t armsRow() const { return armsRow_; }
+    [[nodiscard]] std::int32_t centersRow() const { return centersRow_; }
+    [[nodiscard]] const ArmFields& armFields() const { return armFields_; }
+    [[nodiscard]] const CenterFields& centerFields() const { return centerFields_; }
+    [[nodiscard]] const std::string& editSumme() const { return editSumme_; }
+    [[nodiscard]] FocusTarget focus() const { return focus_; }
+    // The field that should take the focus now; the request is used up.
+    [[nodiscard]] FocusTarget takeFocus() { return std::exchange(focus_, FocusTarget::None); }
 
     [[nodiscard]] Page activePage() const { return active_; }
     [[nodiscard]] const PageState& page(Page page) const { return pages_[index(page)]; }
@@ -89,27 +113,36 @@ public:
 
     // Design page. Returns false when the user is sent back to the design page.
     [[nodiscard]] bool TabSheetDesignExit();
-    void TabSheetDesignShow() { focus = FocusTarget::EditAnz; }
+    void TabSheetDesignShow() { focus_ = FocusTarget::EditAnz; }
+    // The user sets "Listen pro Zentrum": the box's click rule follows.
+    void setPerCenterLists(bool perCenter);
     void CheckBoxZentrenClick();
     void CheckBoxZentrenKeyDown();
 
     // Arms page.
+    // The grid's current row moved (by keys or a click) without a handler of its own.
+    void selectArmRow(std::int32_t row) { armsRow_ = row; }
     void StringGridArmeClick(std::int32_t row);
     void StringGridArmeExit() { fillArmFields(); }
     void EditCBeschrChange(std::string_view text);
     void EditCRatioChange(std::string_view text);
 
     // Centers page.
+    void selectCenterRow(std::int32_t row) { centersRow_ = row; }
     void TabSheetZentrenEnter() { fillCenterFields(); }
     void StringGridZentrenClick(std::int32_t row);
     void StringGridZentrenExit() { fillCenterFields(); }
     void EditANummerChange(std::string_view text);
     void EditABeschrChange(std::string_view text);
     void EditAFallzahlChange(std::string_view text);
+    // The sum of the planned sizes in EditSumme, brought up to date whenever the centers grid is drawn.
+    void updateCenterSum();
     void StringGridZentrenDrawCell() { updateCenterSum(); }
     void TabSheetZentrenExit();
 
-    // Blocks page: the block-mode rule, run when a radio button is released.
+    // Blocks page: the user chooses fixed or variable blocks, and the block-mode rule runs when a radio
+    // button is released.
+    void setBlockMode(BlockMode mode);
     void RadioButton1MouseUp();
     void RadioButton1KeyUp() { RadioButton1MouseUp(); }
 
@@ -135,14 +168,25 @@ private:
     [[nodiscard]] std::optional<Page> neighbour(int direction) const;
     void fillArmFields();
     void fillCenterFields();
-    void updateCenterSum();
     void writeCentersHeader();
     [[nodiscard]] std::string caption(std::string_view component) const;
 
     Clock& clock_;
     TRandomGenerator& generator_;
     const FormTable& formKelvaron_;
+    const FormTable& formLang_;
     Messages messages_;
+    DerivedTexts derived_;
+    WorkingValues working_;
+    FieldUsability usable_;
+    std::array<std::string, 3> armsHeader_;    // row 0 of the arms grid
+    std::array<std::string, 4> centersHeader_; // row 0 of the centers grid
+    std::int32_t armsRow_ = 1;
+    std::int32_t centersRow_ = 1;
+    ArmFields armFields_;
+    CenterFields centerFields_;
+    std::string editSumme_ = "0";
+    FocusTarget focus_ = FocusTarget::None;
     std::array<PageState, kPages.size()> pages_{};
     Page active_ = Page::Design;
 };

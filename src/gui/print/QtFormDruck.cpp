@@ -22,8 +22,8 @@ void QtFormDruck::Button2Click() {
     if (printDialog1.exec() != QDialog::Accepted)
         return;
 
-    const PrintSource source{window_.listViewText(), window_.model().centerLinePrefix,
-                             window_.model().blockSeparatorLine, coreText(window_.windowTitle())};
+    const PrintSource source{window_.listViewText(), window_.model().centerLinePrefix(),
+                             window_.model().blockSeparatorLine(), coreText(window_.windowTitle())};
     if (const PrintStatus status = print(source); !status.ok())
         prompter_.error(status.message());
 }

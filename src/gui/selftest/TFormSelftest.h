@@ -3,7 +3,7 @@
 // pass that ran matched its stored sum, Cancel otherwise. The dialog itself only shows and forwards.
 #pragma once
 
-#include "core/engine/Selftest.h"
+#include "core/selftest/SelftestRun.h"
 
 #include <QDialog>
 

@@ -9,14 +9,13 @@
 
 namespace kelvaron {
 class Clock;
+class FileChooser;
 class IntegrityCheck;
 class Prompter;
 class VersionQuery;
 } // namespace kelvaron
 
 namespace kelvaron::gui {
-
-class FileChooser;
 
 // Everything referred to must outlive the program.
 struct ProgramEnvironment {

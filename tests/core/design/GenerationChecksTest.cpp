@@ -30,7 +30,8 @@ struct CheckRun {
     test::FakePrompter prompter;
     FormTable formLang = makeFormLang();
     Messages messages{formLang, prompter};
-    WorkingValues working;
+    CheckedDesign checked;
+    WorkingValues& working = checked.working;
     Page page = Page::Liste;
 
     bool check(const TStudyDesign& design, std::deque<bool> answers = {}) {
@@ -38,8 +39,11 @@ struct CheckRun {
         // The design page has stored the arm and patient counts before any generation.
         working.armCount = design.arms.length();
         working.patientCount = std::stoi(design.patientCount);
-        GenerationCheckContext context{design, working, messages, page};
-        return CheckGeneration(context) && CheckGenerationLimits(context);
+        const GenerationCheckContext context{design, messages};
+        checked.pageToActivate.reset();
+        const bool proceeds = CheckGeneration(context, checked) && CheckGenerationLimits(context, checked);
+        page = checked.pageToActivate.value_or(page);
+        return proceeds;
     }
     std::string text(std::string_view key) const { return formLang.captionOf(key); }
 };
@@ -256,7 +260,7 @@ TEST(GenerationChecksWorkingValues, SeedAndRatiosAreStored) {
     design.fixedBlockSize = "12";
     design.seed = "-5";
     ASSERT_TRUE(run.check(design));
-    EXPECT_EQ(run.working.stateWord, -5);
+    EXPECT_EQ(run.working.listSeed, 5);
     EXPECT_EQ(run.working.armRatios, (std::vector<std::int32_t>{2, 1, 1}));
     EXPECT_EQ(run.working.ratioSum, 4);
     EXPECT_TRUE(run.working.fixedBlocks);

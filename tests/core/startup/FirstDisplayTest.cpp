@@ -3,7 +3,6 @@
 #include "core/i18n/MemIniFile.h"
 #include "support/FakePrompter.h"
 #include "support/ScratchFolder.h"
-#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,42 +11,31 @@
 namespace kelvaron {
 namespace {
 
-using test::ansi;
-
-TEST(FirstDisplay, WithoutLanguageFileTellsSoAndDerivesTheGermanTexts) {
+TEST(FirstDisplay, WithoutLanguageFileTellsSoAndKeepsTheGermanTexts) {
     test::ScratchFolder dir;
     ApplicationForms forms;
     test::FakePrompter prompter;
-    const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
+    firstDisplay(forms, dir.path(), prompter);
     EXPECT_EQ(prompter.shown,
               (std::vector<test::ShownMessage>{{test::ShownMessage::Kind::Note,
                                                 "Missing language file. Please reinstall the software."}}));
-    EXPECT_EQ(texts, (DerivedTexts{.blockSeparatorLine = "------- Block ------",
-                                   .centerLinePrefix = "Zentrum",
-                                   .seedRangeLabel = "1 ... 2147483647",
-                                   .saveDesignDialogTitle = "Studiendesign speichern",
-                                   .openDesignDialogTitle = ansi("Studiendesign öffnen")}));
+    EXPECT_EQ(forms.formKelvaron.captionOf("LabelCenter"), "Zentrum");
     EXPECT_EQ(forms.formKelvaron.captionOf("LabelMinMaxSeed"), "1 ... 2147483647");
 }
 
-TEST(FirstDisplay, DerivedTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
+TEST(FirstDisplay, TheLanguageFileTranslatesEveryFormButNotTheSeedRange) {
     test::ScratchFolder dir;
     dir.write("KelvaronLang.ini", "[FormKelvaron]\n"
                                   "FormKelvaron.LabelCenter.Caption=Centre\n"
                                   "FormKelvaron.LabelMinMaxSeed.Caption=1 - MAXINT\n"
-                                  "FormKelvaron.BitBtnSave.Caption=Save design\n"
-                                  "FormKelvaron.BitBtnLoad.Caption=Open design\n"
                                   "[FormLang]\n"
                                   "FormLang.LabelBlock.Caption=Bloc\n");
     ApplicationForms forms;
     test::FakePrompter prompter;
-    const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
+    firstDisplay(forms, dir.path(), prompter);
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(texts, (DerivedTexts{.blockSeparatorLine = "------- Bloc ------",
-                                   .centerLinePrefix = "Centre",
-                                   .seedRangeLabel = "1 ... 2147483647",
-                                   .saveDesignDialogTitle = "Save design",
-                                   .openDesignDialogTitle = "Open design"}));
+    EXPECT_EQ(forms.formKelvaron.captionOf("LabelCenter"), "Centre");
+    EXPECT_EQ(forms.formLang.captionOf("LabelBlock"), "Bloc");
     EXPECT_EQ(forms.formKelvaron.captionOf("LabelMinMaxSeed"), "1 ... 2147483647");
 }
 
@@ -58,10 +46,10 @@ TEST(FirstDisplay, AnUnreadableLanguageFileIsReportedLikeAMissingOne) {
     dir.write("KelvaronLang.ini", oversized);
     ApplicationForms forms;
     test::FakePrompter prompter;
-    const DerivedTexts texts = firstDisplay(forms, dir.path(), prompter);
+    firstDisplay(forms, dir.path(), prompter);
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{"Missing language file. Please reinstall the software."});
-    EXPECT_EQ(texts.blockSeparatorLine, "------- Block ------");
+    EXPECT_EQ(forms.formLang.captionOf("LabelBlock"), "Block");
 }
 
 } // namespace

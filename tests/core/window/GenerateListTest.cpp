@@ -1,5 +1,6 @@
 #include "support/ModelFixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace kelvaron {
@@ -193,6 +194,51 @@ TEST_F(PerCenter, AFailedCenterPlanKeepsItsHeadingAndTheNextCenterFollows) {
     EXPECT_EQ(all[1].substr(0, 10), "Zentrum 1\t");
     EXPECT_EQ(all[2].substr(0, 10), "Zentrum 2\t");
     EXPECT_EQ(prompter.texts().back(), message("MessageBlockRestictions"));
+}
+
+// A planned size of 0 or less goes through when the user declines to cancel: the center keeps its heading
+// and has no patient line, whatever the size (the smallest 32-bit value included), and the next center's
+// list follows unchanged.
+TEST_F(PerCenter, ACenterOfNoOrNegativelyManyPatientsHasItsHeadingAndNoLines) {
+    PerCenterSession reference;
+    reference.centers({"4", "4"});
+    reference.model.design.blockMode = BlockMode::Variable;
+    reference.model.design.minBlockSize = "2";
+    reference.model.design.maxBlockSize = "4";
+    ASSERT_EQ(reference.model.BitBtnStartClick(), GenerationOutcome::Generated);
+    const auto expected = reference.lines();
+    const auto secondCenter = std::find_if(expected.begin(), expected.end(), [](const std::string& line) {
+        return line.starts_with("Zentrum 2\t");
+    });
+    ASSERT_NE(secondCenter, expected.end());
+
+    for (const char* size : {"0", "-1", "-6", "-2147483648"}) {
+        PerCenterSession session;
+        session.centers({size, "4"});
+        session.model.design.blockMode = BlockMode::Variable;
+        session.model.design.minBlockSize = "2";
+        session.model.design.maxBlockSize = "4";
+        session.prompter.answers = std::deque<bool>(8, false);
+        ASSERT_EQ(session.model.BitBtnStartClick(), GenerationOutcome::Generated) << size;
+        const auto all = session.lines();
+        ASSERT_GE(all.size(), 3u) << size;
+        EXPECT_EQ(all[1], expected[1]) << size;
+        EXPECT_EQ(std::vector<std::string>(all.begin() + 2, all.end()),
+                  std::vector<std::string>(secondCenter, expected.end()))
+            << size;
+    }
+}
+
+// The design page refuses a patient count below the arm count, but a count changed afterwards reaches
+// the generation: a single list of negatively many patients has title and seed and no line.
+TEST_F(GenerateList, ANegativePatientCountAfterTheDesignPageGivesNoLines) {
+    model.design.studyName = "S";
+    model.design.seed = "17";
+    model.design.fixedBlockSize = "2";
+    ASSERT_TRUE(twoArms("4"));
+    model.design.patientCount = "-4";
+    EXPECT_EQ(model.BitBtnStartClick(), GenerationOutcome::Generated);
+    EXPECT_EQ(model.listText, "S\nSeed: (17)\n");
 }
 
 TEST_F(GenerateList, AFailedSinglePlanLeavesTitleAndSeed) {

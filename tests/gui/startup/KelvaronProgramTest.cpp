@@ -46,8 +46,8 @@ TEST_F(ProgramTest, WithTheEnglishLanguageFileEveryFormAndEveryDerivedTextIsEngl
         EXPECT_EQ(get<QAbstractButton>(name).text(), QLatin1String(caption)) << name;
     // Set at start-up whatever the file says ("1 - MAXLONG").
     EXPECT_EQ(get<QLabel>("LabelMinMaxSeed").text(), QStringLiteral("1 ... 2147483647"));
-    EXPECT_EQ(window().model().centerLinePrefix, "Center");
-    EXPECT_EQ(window().model().blockSeparatorLine, "------- Block ------");
+    EXPECT_EQ(window().model().centerLinePrefix(), "Center");
+    EXPECT_EQ(window().model().blockSeparatorLine(), "------- Block ------");
 
     // The self-test dialog ran with the translated texts of FormSelftest.
     EXPECT_EQ(program->selftestDialog().windowTitle(), QStringLiteral("Self-test"));
@@ -76,8 +76,8 @@ TEST_F(ProgramTest, TheWordsOfTheLanguageFileAppearInTheGeneratedList) {
     start();
     ASSERT_TRUE(prompter.shown.empty()) << prompter.texts().front();
 
-    EXPECT_EQ(window().model().blockSeparatorLine, "------- Bloque ------");
-    EXPECT_EQ(window().model().centerLinePrefix, "Centro");
+    EXPECT_EQ(window().model().blockSeparatorLine(), "------- Bloque ------");
+    EXPECT_EQ(window().model().centerLinePrefix(), "Centro");
     EXPECT_EQ(get<QLabel>("LabelMinMaxSeed").text(), QStringLiteral("1 ... 2147483647"));
     click("BitBtnLoad");
     ASSERT_EQ(files.titles.size(), 1U);
@@ -96,7 +96,7 @@ TEST_F(ProgramTest, WithoutALanguageFileTheFirstMessageSaysSoAndTheTextsStayGerm
             window().findChild<QTimer*>(QStringLiteral("TimerStart"))->isActive());
     };
     std::string separatorWhenChecked;
-    versionQuery.onQuery = [&] { separatorWhenChecked = window().model().blockSeparatorLine; };
+    versionQuery.onQuery = [&] { separatorWhenChecked = window().model().blockSeparatorLine(); };
     start();
 
     const std::vector<ShownMessage> expected = {
@@ -110,7 +110,7 @@ TEST_F(ProgramTest, WithoutALanguageFileTheFirstMessageSaysSoAndTheTextsStayGerm
     EXPECT_EQ(get<QAbstractButton>("BitBtnStart").text(), QStringLiteral("Generieren"));
     EXPECT_EQ(tabText(Page::Design), QStringLiteral("Studiendesign"));
     EXPECT_EQ(inDialog<QPushButton>("BitBtnClose").text(), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(window().model().centerLinePrefix, "Zentrum");
+    EXPECT_EQ(window().model().centerLinePrefix(), "Zentrum");
     EXPECT_EQ(get<QLabel>("LabelMinMaxSeed").text(), QStringLiteral("1 ... 2147483647"));
     EXPECT_EQ(generateDefaultList().count(QStringLiteral("------- Block ------")), 10);
 }

@@ -3,11 +3,12 @@
 // messages, no file dialogs, and self-test waits that do not sleep.
 #pragma once
 
+#include "core/platform/FileChooser.h"
 #include "core/startup/ProgramDigestCheck.h"
 #include "core/startup/WindowsVersion.h"
 #include "core/text/Sha256.h"
-#include "gui/FileChooser.h"
 #include "gui/KelvaronProgram.h"
+#include "gui/QtText.h"
 #include "support/FakePrompter.h"
 #include "support/ModelFixture.h"
 
@@ -44,12 +45,16 @@ public:
 };
 
 // Cancels every file dialog and remembers its title.
-class NoFiles : public gui::FileChooser {
+class NoFiles : public FileChooser {
 public:
     std::vector<QString> titles;
 
-    std::optional<std::filesystem::path> openDesign(const QString& title) override { return none(title); }
-    std::optional<std::filesystem::path> saveDesign(const QString& title) override { return none(title); }
+    std::optional<std::filesystem::path> openDesign(std::string_view title) override {
+        return none(gui::qtText(title));
+    }
+    std::optional<std::filesystem::path> saveDesign(std::string_view title) override {
+        return none(gui::qtText(title));
+    }
     std::optional<std::filesystem::path> exportList() override { return none(QStringLiteral("export")); }
 
 private:
