@@ -2,6 +2,7 @@
 
 #include "core/i18n/FixedTexts.h"
 #include "core/i18n/FormLang.h"
+#include "core/i18n/LanguageFolder.h"
 #include "core/startup/FirstDisplay.h"
 #include "core/startup/StartupChecks.h"
 #include "gui/QtText.h"
@@ -33,13 +34,17 @@ void KelvaronProgram::show() {
 
 void KelvaronProgram::applyLanguageFile() {
     // The window derives the same texts from the translated tables right after this.
-    static_cast<void>(firstDisplay(forms_, environment_.programDir, environment_.prompter));
+    static_cast<void>(firstDisplay(
+        forms_, languageFolder(environment_.programDir, environment_.userConfigDir), environment_.prompter));
 }
 
 bool KelvaronProgram::runStartupChecks() {
     const StartupChecks checks(environment_.versionQuery, environment_.integrityCheck,
                                [this] { return formSelftest_.showModal(); });
-    return checks.run(Messages(forms_.formLang, environment_.prompter));
+    const bool failed = checks.run(Messages(forms_.formLang, environment_.prompter));
+    if (!failed && environment_.designFile)
+        window_.openDesign(*environment_.designFile);
+    return failed;
 }
 
 void KelvaronProgram::BitBtnSelftestClick() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <string>
 
 class QTimer;
@@ -49,6 +50,9 @@ public:
     // without them (as its tests build it) keeps the texts of its tables and runs no checks. Set before the
     // window is shown; `startup` must outlive the window.
     void setStartup(WindowStartup& startup) { startup_ = &startup; }
+    // Opens the design file named on the command line as "Studiendesign öffnen" does when the file is
+    // chosen in its dialog, with the same messages for a file that cannot be read or does not exist.
+    void openDesign(const std::filesystem::path& path);
 
 signals:
     // "Drucken" was pressed; the list to print is listViewText().

@@ -7,11 +7,11 @@
 
 namespace kelvaron {
 
-DerivedTexts firstDisplay(ApplicationForms& forms, const std::filesystem::path& programDir,
+DerivedTexts firstDisplay(ApplicationForms& forms, const std::filesystem::path& languageDir,
                           Prompter& prompter) {
     // A file that is there but cannot be read leaves the program as untranslated as a missing one, so
     // the user is told the same.
-    if (!ApplyLanguageFile(forms.inCreationOrder(), programDir, kLanguageFileName))
+    if (!ApplyLanguageFile(forms.inCreationOrder(), languageDir, kLanguageFileName))
         prompter.note(fixed::kMissingLanguageFile);
 
     const std::string seedRange(fixed::kSeedRange);
