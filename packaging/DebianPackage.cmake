@@ -8,10 +8,11 @@ set(CPACK_PACKAGE_VENDOR "The Kelvaron developers")
 set(CPACK_PACKAGE_CONTACT "The Kelvaron developers <kelvaron@kelvaron.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "randomization lists for clinical trials")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A statistician enters a study design (arms with allocation ratios, optional study centers, fixed or
-randomly varying block sizes, a seed) and gets the list that assigns every patient number to an arm in
-permuted blocks. The same design and seed give the same list, byte for byte. Includes the window
-(kelvaron) and the command-line tool (kelvaron-cli).")
+    "A statistician enters a study design (arms with allocation ratios,
+optional study centers, fixed or randomly varying block sizes, a seed) and
+gets the list that assigns every patient number to an arm in permuted
+blocks. The same design and seed give the same list, byte for byte.
+Includes the window (kelvaron) and the command-line tool (kelvaron-cli).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
