@@ -118,7 +118,7 @@ int usage(std::ostream& err, std::string_view problem) {
 } // namespace
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-           const std::filesystem::path& programDir) {
+           const std::filesystem::path& languageDir) {
     if (args.empty())
         return usage(err, "no command given");
     const std::string& command = args.front();
@@ -135,7 +135,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const auto options = parseGenerateOptions(rest, err);
         if (!options)
             return kExitUsage;
-        return runGenerate(*options, programDir, out, err);
+        return runGenerate(*options, languageDir, out, err);
     }
     if (command == "print") {
 #ifdef KELVARON_WITH_PRINT
@@ -146,7 +146,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const auto options = parsePrintOptions(rest, err);
         if (!options)
             return kExitUsage;
-        return runPrint(*options, programDir, err);
+        return runPrint(*options, languageDir, err);
 #else
         return usage(err, "'print' is not available in this build");
 #endif

@@ -15,8 +15,8 @@ inline constexpr int kExitUsage = 2;        // usage error, or the design file c
 inline constexpr int kExitWithMessages = 3; // a list was generated, but messages were shown
 
 // args excludes the program name. Everything the tool prints goes to out and err. The language file is
-// looked for in programDir; an empty path means none.
+// looked for in languageDir (the folder languageFolder() chooses); an empty path means none.
 [[nodiscard]] int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-                         const std::filesystem::path& programDir = {});
+                         const std::filesystem::path& languageDir = {});
 
 } // namespace kelvaron::cli

@@ -72,14 +72,14 @@ std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string>
     return options;
 }
 
-GeneratedList generateList(const GenerateOptions& options, const std::filesystem::path& programDir,
+GeneratedList generateList(const GenerateOptions& options, const std::filesystem::path& languageDir,
                            CliPrompter& prompter, std::ostream& err) {
     SystemClock clock;
     TRandomGenerator generator;
-    // The window's texts, translated by the language file beside the program as the window would be;
+    // The window's texts, translated by the language file the window would take;
     // without one the built-in German texts apply (the tool shows no start-up message for that).
     ApplicationForms forms;
-    (void)ApplyLanguageFile(forms.inCreationOrder(), programDir, kLanguageFileName);
+    (void)ApplyLanguageFile(forms.inCreationOrder(), languageDir, kLanguageFileName);
 
     if (!selftestPasses(generator)) {
         prompter.note(forms.formLang.captionOf("MessageSelftest"));
@@ -113,10 +113,10 @@ GeneratedList generateList(const GenerateOptions& options, const std::filesystem
             forms.formKelvaron.caption};
 }
 
-int runGenerate(const GenerateOptions& options, const std::filesystem::path& programDir, std::ostream& out,
+int runGenerate(const GenerateOptions& options, const std::filesystem::path& languageDir, std::ostream& out,
                 std::ostream& err) {
     CliPrompter prompter(err, options.answerYes);
-    const GeneratedList list = generateList(options, programDir, prompter, err);
+    const GeneratedList list = generateList(options, languageDir, prompter, err);
     if (!options.output) {
         out << utf8FromCp1252(list.listText);
         return list.exitCode;

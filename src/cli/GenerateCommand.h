@@ -45,10 +45,10 @@ struct GeneratedList {
 // Runs the self-test, loads the design, leaves the design page and generates, as the window does.
 // Messages go to `prompter`; a proposed seed is reported on err.
 [[nodiscard]] GeneratedList generateList(const GenerateOptions& options,
-                                         const std::filesystem::path& programDir, CliPrompter& prompter,
+                                         const std::filesystem::path& languageDir, CliPrompter& prompter,
                                          std::ostream& err);
 
-[[nodiscard]] int runGenerate(const GenerateOptions& options, const std::filesystem::path& programDir,
+[[nodiscard]] int runGenerate(const GenerateOptions& options, const std::filesystem::path& languageDir,
                               std::ostream& out, std::ostream& err);
 
 } // namespace kelvaron::cli

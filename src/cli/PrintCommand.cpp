@@ -84,9 +84,9 @@ std::optional<PrintOptions> parsePrintOptions(std::span<const std::string> args,
     return options;
 }
 
-int runPrint(const PrintOptions& options, const std::filesystem::path& programDir, std::ostream& err) {
+int runPrint(const PrintOptions& options, const std::filesystem::path& languageDir, std::ostream& err) {
     CliPrompter prompter(err, options.generate.answerYes);
-    const GeneratedList list = generateList(options.generate, programDir, prompter, err);
+    const GeneratedList list = generateList(options.generate, languageDir, prompter, err);
     if (list.exitCode == kExitStopped || list.exitCode == kExitUsage)
         return list.exitCode;
 

@@ -24,7 +24,7 @@ struct PrintOptions {
 
 // Exit codes as runGenerate's. A generation that stops, and a PDF that cannot be written, leave no
 // file behind; an existing file stays as it was.
-[[nodiscard]] int runPrint(const PrintOptions& options, const std::filesystem::path& programDir,
+[[nodiscard]] int runPrint(const PrintOptions& options, const std::filesystem::path& languageDir,
                            std::ostream& err);
 
 } // namespace kelvaron::cli

@@ -2,6 +2,7 @@
 
 #include "core/i18n/FixedTexts.h"
 #include "core/i18n/FormLang.h"
+#include "core/i18n/LanguageFolder.h"
 #include "core/startup/FirstDisplay.h"
 #include "core/startup/StartupChecks.h"
 #include "gui/QtText.h"
@@ -33,14 +34,19 @@ void KelvaronProgram::show() {
 }
 
 void KelvaronProgram::applyLanguageFile() {
-    firstDisplay(forms_, environment_.programDir, environment_.prompter);
+    firstDisplay(forms_, languageFolder(environment_.programDir, environment_.userConfigDir),
+                 environment_.prompter);
 }
 
 void KelvaronProgram::runStartupChecks() {
     const StartupChecks checks(environment_.versionQuery, environment_.integrityCheck,
                                [this] { return formSelftest_.showModal(); });
-    if (checks.run(Messages(forms_.formLang, environment_.prompter)))
+    if (checks.run(Messages(forms_.formLang, environment_.prompter))) {
         window_.close();
+        return;
+    }
+    if (environment_.designFile)
+        window_.openDesign(*environment_.designFile);
 }
 
 void KelvaronProgram::BitBtnSelftestClick() {

@@ -217,6 +217,11 @@ void TFormKelvaron::BitBtnLoadClick() {
     run([&] { model_.loadDesign(path); });
 }
 
+void TFormKelvaron::openDesign(const std::filesystem::path& path) {
+    run([this] { model_.leaveCurrentPage(); });
+    run([&] { model_.loadNamedDesign(path); });
+}
+
 void TFormKelvaron::BitBtnSaveClick() {
     run([this] { model_.leaveCurrentPage(); });
     if (const auto path = files_.saveDesign(model_.derivedTexts().saveDesignDialogTitle))

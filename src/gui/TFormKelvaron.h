@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <string>
 
 class QTimer;
@@ -43,6 +44,9 @@ public:
     [[nodiscard]] std::string listViewText() const;
     // Sets every widget from the model's state, without running any handler.
     void refreshFromModel();
+    // Opens the design file named on the command line as "Studiendesign öffnen" does when the file is
+    // chosen in its dialog, with the same messages for a file that cannot be read or does not exist.
+    void openDesign(const std::filesystem::path& path);
 
 signals:
     // The window is being shown for the first time and is about to show its tables' texts: the moment to

@@ -10,10 +10,10 @@ namespace kelvaron {
 
 class Prompter;
 
-// Applies "KelvaronLang.ini" from the program's folder to the forms in creation order. When the file
-// is missing, or is there but cannot be read, shows "Missing language file. Please reinstall the
-// software." and keeps the built-in texts. Then sets the caption of LabelMinMaxSeed to the seed range,
-// whatever the file said.
-void firstDisplay(ApplicationForms& forms, const std::filesystem::path& programDir, Prompter& prompter);
+// Applies "KelvaronLang.ini" from `languageDir` (see languageFolder()) to the forms in creation order.
+// When the file is missing, or is there but cannot be read, shows "Missing language file. Please
+// reinstall the software." and keeps the built-in texts. Then sets the caption of LabelMinMaxSeed to the
+// seed range, whatever the file said.
+void firstDisplay(ApplicationForms& forms, const std::filesystem::path& languageDir, Prompter& prompter);
 
 } // namespace kelvaron

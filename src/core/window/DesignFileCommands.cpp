@@ -27,6 +27,16 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
     focus_ = FocusTarget::EditAnz;
 }
 
+void MainWindowModel::loadNamedDesign(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) {
+        loadDesign(path);
+        return;
+    }
+    messages_.show("MessageErrorFileOpen", pathText(path));
+    loadDesign(std::nullopt); // the closing steps, as after a cancelled dialog
+}
+
 void MainWindowModel::saveDesign(const std::filesystem::path& path) {
     switch (writeDesignFile(path, design)) {
     case DesignWriteStatus::Written:

@@ -154,6 +154,10 @@ public:
 
     // Design file commands after their dialogs; nullopt = the dialog was cancelled.
     void loadDesign(const std::optional<std::filesystem::path>& path);
+    // A design file named on the command line: loaded as loadDesign() does, except that a file which does
+    // not exist (or is a folder) is reported as one that cannot be opened instead of being read as an
+    // empty design.
+    void loadNamedDesign(const std::filesystem::path& path);
     void saveDesign(const std::filesystem::path& path);
 
     [[nodiscard]] const Messages& messages() const { return messages_; }

@@ -5,6 +5,7 @@
 #include "core/engine/Selftest.h"
 
 #include <filesystem>
+#include <optional>
 #include <span>
 
 namespace kelvaron {
@@ -19,13 +20,17 @@ namespace kelvaron::gui {
 
 // Everything referred to must outlive the program.
 struct ProgramEnvironment {
-    std::filesystem::path programDir; // the folder of the program file, which holds the language file
+    std::filesystem::path programDir; // the folder of the program file, which holds its language file
     Prompter& prompter;
     Clock& clock;
     FileChooser& files;
     VersionQuery& versionQuery;
     IntegrityCheck& integrityCheck;
     std::span<const SelftestVector> selftestVectors = kSelftestVectors;
+    // The user's configuration folder, whose own language file comes first; empty for none.
+    std::filesystem::path userConfigDir;
+    // The design file named on the command line, opened once the start-up checks have passed.
+    std::optional<std::filesystem::path> designFile;
 };
 
 } // namespace kelvaron::gui

@@ -1,5 +1,6 @@
 // The program's environment on the real system: Qt message boxes and file dialogs, the system clock, the
-// system's version and the digest check of the running program file.
+// system's version, the digest check of the running program file, the user's configuration folder and
+// the design file named on the command line.
 #pragma once
 
 #include "core/platform/SystemClock.h"
@@ -13,7 +14,7 @@ namespace kelvaron::gui {
 
 class SystemEnvironment {
 public:
-    // REQUIRES: a QApplication exists, which knows the program file.
+    // REQUIRES: a QApplication exists, which knows the program file and the arguments.
     SystemEnvironment();
     SystemEnvironment(const SystemEnvironment&) = delete;
     SystemEnvironment& operator=(const SystemEnvironment&) = delete;
@@ -23,6 +24,8 @@ public:
 
 private:
     std::filesystem::path programDir_;
+    std::filesystem::path userConfigDir_;
+    std::optional<std::filesystem::path> designFile_;
     QtPrompter prompter_;
     SystemClock clock_;
     QtFileChooser files_;

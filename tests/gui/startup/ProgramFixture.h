@@ -1,6 +1,7 @@
 // The whole program started as main() starts it, with fakes for the system around it: a program folder of
-// its own (a program file, its digest and, when a test puts one there, the language file), scripted
-// messages, no file dialogs, and self-test waits that do not sleep.
+// its own (a program file, its digest and, when a test puts one there, the language file), no user
+// configuration folder and no design file named unless a test sets them, scripted messages, no file
+// dialogs, and self-test waits that do not sleep.
 #pragma once
 
 #include "core/platform/FileChooser.h"
@@ -111,6 +112,8 @@ protected:
     FakeVersionQuery versionQuery;
     ProgramDigestCheck digestCheck{programDir() / "kelvaron"};
     std::span<const SelftestVector> selftestVectors = kSelftestVectors;
+    std::filesystem::path userConfigDir;
+    std::optional<std::filesystem::path> designFile;
     ShowCounter selftestShows;
     std::unique_ptr<gui::KelvaronProgram> program;
 
@@ -140,6 +143,8 @@ protected:
             .versionQuery = versionQuery,
             .integrityCheck = digestCheck,
             .selftestVectors = selftestVectors,
+            .userConfigDir = userConfigDir,
+            .designFile = designFile,
         });
         gui::TFormSelftest& dialog = program->selftestDialog();
         dialog.setWait([](int) {});
