@@ -70,6 +70,8 @@ void TFormKelvaron::refreshFromModel() {
     refreshArms();
     refreshCenters();
     refreshBlocksAndSeed();
+    if (model_.takeListViewClearing())
+        w_.richEditList->clear();
     applyFocus();
 }
 

@@ -58,6 +58,27 @@ TEST_F(WindowTest, CancellingTheOpenDialogStillShowsTheDesignPageWithTheFocusOnT
     EXPECT_TRUE(prompter.shown.empty());
 }
 
+TEST_F(WindowTest, OpeningADesignEmptiesTheListViewAndEditingTheDesignKeepsIt) {
+    clickTab(Page::Liste);
+    click("BitBtnStart");
+    const QString list = listView();
+    ASSERT_FALSE(list.isEmpty());
+    clickTab(Page::Design);
+    type("EditStudName", QStringLiteral("Andere"));
+    clickTab(Page::Liste);
+    EXPECT_EQ(listView(), list);
+    files.choices.push_back(file("other.kvd"));
+    click("BitBtnSave");
+    click("BitBtnLoad"); // cancelled: nothing is opened
+    EXPECT_EQ(listView(), list);
+
+    files.choices.push_back(file("other.kvd"));
+    click("BitBtnLoad");
+
+    EXPECT_EQ(listView(), QString());
+    EXPECT_EQ(window->listViewText(), "");
+}
+
 TEST_F(WindowTest, SavingFromTheDesignPageRunsItsCheckFirst) {
     type("EditArme", QStringLiteral("2"));
     files.choices.push_back(file("two.kvd"));

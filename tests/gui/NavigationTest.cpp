@@ -62,6 +62,53 @@ TEST_F(WindowTest, ATabChosenWhileTheDesignPageCheckFailsLeavesTheDesignPageShow
     EXPECT_EQ(shownPage(), Page::Block);
 }
 
+TEST_F(WindowTest, TheDesignPageShownAgainByItsCheckPutsTheFocusOnThePatientCount) {
+    type("EditArme", QStringLiteral("5"));
+    type("EditAnz", QStringLiteral("4"));
+    clickTab(Page::Block);
+    ASSERT_EQ(shownPage(), Page::Design);
+    EXPECT_EQ(window->focusWidget(), &get<QLineEdit>("EditAnz"));
+
+    type("EditArme", QString());
+    click("BitBtnNext");
+    ASSERT_EQ(shownPage(), Page::Design);
+    EXPECT_EQ(window->focusWidget(), &get<QLineEdit>("EditAnz"));
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{formLang.captionOf("MessageArmPatientCount"),
+                                                          formLang.captionOf("MessageArmCount")}));
+}
+
+TEST_F(WindowTest, TheArmFieldsShowTheCurrentArmWhenAGenerationCheckSendsTheUserToTheArmsPage) {
+    std::ofstream(file("studie-x.kvd"), std::ios::binary)
+        << "[Design]\nName=Studie X\nArme=2\nFallzahl=4\nMulticenter=0\n[Arme]\nAnzahl=2\nBez1=Arm 1\n"
+           "Beschr1=A\nRatio1=1\nBez2=Arm 2\nBeschr2=B\nRatio2=1\n[Bloecke]\nFix=1\nGroesse=2\n"
+           "[Zufall]\nSeed=17\n";
+    std::ofstream(file("verum.kvd"), std::ios::binary)
+        << "[Design]\nName=Verum\nArme=2\nFallzahl=60\nMulticenter=0\n[Arme]\nAnzahl=2\nBez1=Arm 1\n"
+           "Beschr1=Verum 5 mg\nRatio1=1\nBez2=Arm 2\nBeschr2=Placebo\nRatio2=1\n[Bloecke]\nFix=0\n"
+           "Von=2\nBis=6\n[Zufall]\nSeed=5\n";
+    files.choices.push_back(file("studie-x.kvd"));
+    click("BitBtnLoad");
+    clickTab(Page::Arme);
+    ASSERT_EQ(text("EditCBeschr"), QStringLiteral("A"));
+    files.choices.push_back(file("verum.kvd"));
+    click("BitBtnLoad");
+    type("EditAnz", QStringLiteral("61"));
+    clickTab(Page::Liste);
+    ASSERT_EQ(shownPage(), Page::Liste);
+    prompter.answers = {true};
+
+    click("BitBtnStart");
+
+    ASSERT_EQ(prompter.shown.size(), 1U);
+    EXPECT_EQ(prompter.shown[0].kind, ShownMessage::Kind::Question);
+    ASSERT_EQ(shownPage(), Page::Arme);
+    EXPECT_EQ(get<QTableWidget>("StringGridArme").currentRow(), 0);
+    EXPECT_EQ(text("EditCArm"), QStringLiteral("Arm 1"));
+    EXPECT_EQ(text("EditCBeschr"), QStringLiteral("Verum 5 mg"));
+    typeKeys(&get<QLineEdit>("EditCBeschr"), QStringLiteral("!"));
+    EXPECT_EQ(window->model().design.arms.at(1).description, "Verum 5 mg!");
+}
+
 TEST_F(WindowTest, PerCenterSwitchShowsTheCentersTabAndKeepsTheCentersWhenSwitchedOff) {
     click("CheckBoxZentren");
     EXPECT_TRUE(tabVisible(Page::Zentren));

@@ -13,6 +13,11 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
             RadioButton1MouseUp();
             armsRow_ = clampRow(armsRow_, design.arms.length());
             centersRow_ = clampRow(centersRow_, design.centers.length());
+            fillArmFields();
+            fillCenterFields();
+            // A list belongs to the design it was generated from.
+            listText.clear();
+            clearListView_ = true;
             break;
         case DesignReadStatus::CannotOpen:
             messages_.show("MessageErrorFileOpen", pathText(*path));
@@ -23,8 +28,7 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
         }
     }
     CheckBoxZentrenClick();
-    active_ = Page::Design;
-    focus_ = FocusTarget::EditAnz;
+    showPage(Page::Design);
 }
 
 void MainWindowModel::loadNamedDesign(const std::filesystem::path& path) {

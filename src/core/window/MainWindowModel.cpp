@@ -72,7 +72,7 @@ void MainWindowModel::leaveCurrentPage() {
 
 void MainWindowModel::navigate(Page target) {
     if (active_ == Page::Design && !TabSheetDesignExit()) {
-        active_ = Page::Design; // the check undoes the navigation
+        showPage(Page::Design); // the check undoes the navigation
         return;
     }
     if (active_ == Page::Zentren)
@@ -90,11 +90,21 @@ void MainWindowModel::PageControl1Change() {
         hideCentersPage();
     if (active_ == Page::Zentren && !design.perCenterLists) {
         messages_.show("MessageCheckListEachCenter");
-        active_ = Page::Design;
+        showPage(Page::Design);
     }
     if (active_ == Page::Arme)
         fillArmFields();
     if (active_ == Page::Zentren)
+        fillCenterFields();
+}
+
+void MainWindowModel::showPage(Page target) {
+    active_ = target;
+    if (target == Page::Design)
+        TabSheetDesignShow();
+    else if (target == Page::Arme)
+        fillArmFields();
+    else if (target == Page::Zentren)
         fillCenterFields();
 }
 
@@ -114,7 +124,7 @@ GenerationOutcome MainWindowModel::BitBtnStartClick() {
     GenerationResult result = generateList(input, generator_);
     working_ = std::move(result.working);
     if (result.pageToActivate)
-        active_ = *result.pageToActivate;
+        showPage(*result.pageToActivate);
     listText = std::move(result.text);
     return result.outcome;
 }

@@ -94,6 +94,8 @@ public:
     [[nodiscard]] FocusTarget focus() const { return focus_; }
     // The field that should take the focus now; the request is used up.
     [[nodiscard]] FocusTarget takeFocus() { return std::exchange(focus_, FocusTarget::None); }
+    // Whether the list view must be emptied because another design was opened; the request is used up.
+    [[nodiscard]] bool takeListViewClearing() { return std::exchange(clearListView_, false); }
 
     [[nodiscard]] Page activePage() const { return active_; }
     [[nodiscard]] const PageState& page(Page page) const { return pages_[index(page)]; }
@@ -169,6 +171,9 @@ private:
     PageState& pageState(Page page) { return pages_[index(page)]; }
     void hideCentersPage();
     void navigate(Page target);
+    // Makes `target` the active page, shown with what every showing of it brings: the fields of the
+    // grid's current row below the arms or centers grid, the focus on EditAnz on the design page.
+    void showPage(Page target);
     [[nodiscard]] std::optional<Page> neighbour(int direction) const;
     void fillArmFields();
     void fillCenterFields();
@@ -191,6 +196,7 @@ private:
     CenterFields centerFields_;
     std::string editSumme_ = "0";
     FocusTarget focus_ = FocusTarget::None;
+    bool clearListView_ = false;
     std::array<PageState, kPages.size()> pages_{};
     Page active_ = Page::Design;
 };
