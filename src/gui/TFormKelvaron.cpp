@@ -11,6 +11,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QTabBar>
 #include <QTimer>
 
 namespace kelvaron::gui {
@@ -40,6 +42,22 @@ bool focusMovedWithinWindow(const QEvent* event) {
         return false;
     const auto reason = static_cast<const QFocusEvent*>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+// Input by which the user may choose another page on the tab bar: a click, the wheel, the arrow keys, a
+// tab's access key; on the page control itself, Ctrl+Tab and Ctrl+PgUp/PgDn.
+bool mayChoosePage(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -122,6 +140,9 @@ void TFormKelvaron::connectGrids() {
 }
 
 bool TFormKelvaron::eventFilter(QObject* watched, QEvent* event) {
+    if (!refreshing_ && (watched == w_.pageControl1 || watched == w_.pageControl1->tabBar()) &&
+        mayChoosePage(event))
+        return choosePageByInput(watched, event);
     if (refreshing_ || !focusMovedWithinWindow(event))
         return QWidget::eventFilter(watched, event);
     // The focus also leaves a grid while its page is being hidden, in the middle of a page change: only the
@@ -137,6 +158,8 @@ bool TFormKelvaron::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormKelvaron::connectCommands() {
+    w_.pageControl1->installEventFilter(this);
+    w_.pageControl1->tabBar()->installEventFilter(this);
     connect(w_.pageControl1, &QTabWidget::currentChanged, this, &TFormKelvaron::PageControl1Change);
     connect(w_.bitBtnBack, &QPushButton::clicked, this,
             [this] { run([this] { model_.BitBtnBackClick(); }); });
@@ -189,6 +212,25 @@ void TFormKelvaron::PageControl1Change(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= kPages.size())
         return;
     run([&] { model_.choosePage(kPages[static_cast<std::size_t>(index)]); });
+}
+
+bool TFormKelvaron::choosePageByInput(QObject* receiver, QEvent* event) {
+    // The page control shows the page its tab bar reports; with the bar silent, the shown page stays.
+    QTabBar* bar = w_.pageControl1->tabBar();
+    const int before = bar->currentIndex();
+    {
+        const QSignalBlocker silent(bar);
+        receiver->event(event);
+    }
+    const int chosen = bar->currentIndex();
+    if (chosen != before) {
+        {
+            const QSignalBlocker silent(bar);
+            bar->setCurrentIndex(before);
+        }
+        PageControl1Change(chosen);
+    }
+    return true;
 }
 
 void TFormKelvaron::BitBtnStartClick() {

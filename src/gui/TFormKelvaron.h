@@ -64,7 +64,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Reports the focus leaving a grid, which fills the fields below it.
+    // Reports the focus leaving a grid, which fills the fields below it, and hands the pages' tabs' input
+    // to choosePageByInput.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,6 +78,10 @@ private:
     // The start-up checks, once (startupChecksDue).
     void TimerStartTimer();
     void PageControl1Change(int index);
+    // Lets the tab bar (or the page control, for its keys) handle the user's input without switching the
+    // page itself; a page the input chooses is handed to the model, whose checks run before any page is
+    // shown. Returns true: the input has been handled.
+    bool choosePageByInput(QObject* receiver, QEvent* event);
     void BitBtnStartClick();
     void BitBtnExportClick();
     void BitBtnClipboardClick();

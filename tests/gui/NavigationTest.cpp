@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 
 namespace kelvaron::test {
 namespace {
@@ -60,6 +61,17 @@ TEST_F(WindowTest, ATabChosenWhileTheDesignPageCheckFailsLeavesTheDesignPageShow
     type("EditArme", QStringLiteral("3"));
     clickTab(Page::Block);
     EXPECT_EQ(shownPage(), Page::Block);
+}
+
+TEST_F(WindowTest, ATabWhoseChangeTheDesignCheckRefusesIsNeverShown) {
+    type("EditArme", QString());
+    QSignalSpy pageChanges(&get<QTabWidget>("PageControl1"), &QTabWidget::currentChanged);
+
+    clickTab(Page::Block);
+
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{formLang.captionOf("MessageArmCount")});
+    EXPECT_TRUE(pageChanges.isEmpty()) << "the message is shown over the design page, which stays";
+    EXPECT_EQ(shownPage(), Page::Design);
 }
 
 TEST_F(WindowTest, TheDesignPageShownAgainByItsCheckPutsTheFocusOnThePatientCount) {
