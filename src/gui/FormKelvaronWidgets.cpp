@@ -38,11 +38,18 @@ QLineEdit* edit(QWidget* parent, const char* name, int width = 0) {
     return field;
 }
 
+// The caption of `field`: its access key (an "&" in a translated caption) moves the focus to the field.
+QLabel* labelFor(QWidget* parent, const char* name, QWidget* field) {
+    auto* label = make<QLabel>(parent, name);
+    label->setBuddy(field);
+    return label;
+}
+
 // A label above its field, as the fields below the grids are arranged.
 QVBoxLayout* captionAbove(QWidget* parent, const char* labelName, QWidget* field) {
     auto* column = new QVBoxLayout;
     column->setSpacing(2);
-    column->addWidget(make<QLabel>(parent, labelName));
+    column->addWidget(labelFor(parent, labelName, field));
     column->addWidget(field);
     return column;
 }
@@ -104,15 +111,20 @@ QWidget* addPage(QTabWidget* pages, const char* name) {
 void buildDesignPage(QWidget* page, FormKelvaronWidgets& w, const QPixmap& logo) {
     auto* layout = new QGridLayout(page);
     layout->setColumnMinimumWidth(1, 330);
-    layout->addWidget(make<QLabel>(page, "LabelStudName"), 0, 0);
-    layout->addWidget(w.editStudName = edit(page, "EditStudName", 330), 0, 1, Qt::AlignLeft);
-    layout->addWidget(make<QLabel>(page, "LabelSampleSizePlanned"), 1, 0);
-    layout->addWidget(w.editAnz = edit(page, "EditAnz", kNumberFieldWidth), 1, 1, Qt::AlignLeft);
-    layout->addWidget(make<QLabel>(page, "LabelArmCount"), 2, 0);
-    layout->addWidget(w.editArme = edit(page, "EditArme", kNumberFieldWidth), 2, 1, Qt::AlignLeft);
-    layout->addWidget(w.checkBoxZentren = make<QCheckBox>(page, "CheckBoxZentren"), 3, 0, 1, 2);
-    layout->addWidget(make<QLabel>(page, "LabelCenterCount"), 4, 0);
-    layout->addWidget(w.editZentren = edit(page, "EditZentren", kNumberFieldWidth), 4, 1, Qt::AlignLeft);
+    w.editStudName = edit(page, "EditStudName", 330);
+    w.editAnz = edit(page, "EditAnz", kNumberFieldWidth);
+    w.editArme = edit(page, "EditArme", kNumberFieldWidth);
+    w.checkBoxZentren = make<QCheckBox>(page, "CheckBoxZentren"); // created in the order of the focus chain
+    w.editZentren = edit(page, "EditZentren", kNumberFieldWidth);
+    layout->addWidget(labelFor(page, "LabelStudName", w.editStudName), 0, 0);
+    layout->addWidget(w.editStudName, 0, 1, Qt::AlignLeft);
+    layout->addWidget(labelFor(page, "LabelSampleSizePlanned", w.editAnz), 1, 0);
+    layout->addWidget(w.editAnz, 1, 1, Qt::AlignLeft);
+    layout->addWidget(labelFor(page, "LabelArmCount", w.editArme), 2, 0);
+    layout->addWidget(w.editArme, 2, 1, Qt::AlignLeft);
+    layout->addWidget(w.checkBoxZentren, 3, 0, 1, 2);
+    layout->addWidget(labelFor(page, "LabelCenterCount", w.editZentren), 4, 0);
+    layout->addWidget(w.editZentren, 4, 1, Qt::AlignLeft);
     layout->addWidget(w.imageLogo1 = picture(page, "ImageLogo1", logo), 0, 2, 5, 1,
                       Qt::AlignRight | Qt::AlignTop);
     layout->setRowStretch(5, 1);
@@ -168,8 +180,9 @@ void buildBlocksPage(QWidget* page, FormKelvaronWidgets& w) {
     sizes->addWidget(w.editFix = edit(page, "EditFix", kNumberFieldWidth), 0, 1);
     sizes->addWidget(w.radioButton2 = make<QRadioButton>(page, "RadioButton2"), 1, 0);
     sizes->addWidget(w.editVon = edit(page, "EditVon", kNumberFieldWidth), 1, 1);
-    sizes->addWidget(make<QLabel>(page, "LabelTo"), 1, 2);
-    sizes->addWidget(w.editBis = edit(page, "EditBis", kNumberFieldWidth), 1, 3);
+    w.editBis = edit(page, "EditBis", kNumberFieldWidth);
+    sizes->addWidget(labelFor(page, "LabelTo", w.editBis), 1, 2);
+    sizes->addWidget(w.editBis, 1, 3);
     sizes->setColumnStretch(4, 1);
     layout->addLayout(sizes);
     layout->addSpacing(8);
@@ -178,10 +191,10 @@ void buildBlocksPage(QWidget* page, FormKelvaronWidgets& w) {
 
 void buildRandomGeneratorPage(QWidget* page, FormKelvaronWidgets& w) {
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(make<QLabel>(page, "LabelStartValue"));
-    auto* seed = new QHBoxLayout;
     w.editZZ = edit(page, "EditZZ", 120);
     w.editZZ->setReadOnly(true);
+    layout->addWidget(labelFor(page, "LabelStartValue", w.editZZ));
+    auto* seed = new QHBoxLayout;
     seed->addWidget(w.editZZ);
     seed->addWidget(w.buttonZZ = make<QPushButton>(page, "ButtonZZ"));
     seed->addSpacing(12);

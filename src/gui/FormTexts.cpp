@@ -4,6 +4,7 @@
 #include "gui/QtText.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -18,9 +19,14 @@ void applyCaption(QWidget& widget, const QString& caption) {
         return;
     }
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        // A caption from a language file may hold "<" and "&": it is shown as it is, never as markup.
+        // A caption from a language file may hold "<": it is shown as it is, never as markup. An "&" marks
+        // the access key of a label that has a field (its buddy), as on a button.
         label->setTextFormat(Qt::PlainText);
         label->setText(caption);
+        return;
+    }
+    if (auto* panel = qobject_cast<QGroupBox*>(&widget)) {
+        panel->setTitle(caption);
         return;
     }
     // A page of a tab widget sits in the tab widget's stack, two levels down.

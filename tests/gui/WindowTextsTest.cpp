@@ -67,6 +67,22 @@ TEST_F(WindowTest, LabelsShowTranslatedCaptionsAsPlainText) {
     EXPECT_EQ(get<QLabel>("LabelArm").text(), QString::fromStdString(markup));
 }
 
+// An "&" in a translated label caption marks its access key, which moves the focus to the label's field.
+TEST_F(WindowTest, ALabelsAccessKeyMovesTheFocusToItsField) {
+    window.reset();
+    formKelvaron.find("LabelStudName")->caption = ansi("&Bezeichnung der Studie");
+    formKelvaron.find("LabelArmCount")->caption = ansi("Anzahl der Studien&arme");
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_EQ(window->focusWidget(), &get<QLineEdit>("EditAnz"));
+
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(window->focusWidget(), &get<QLineEdit>("EditStudName"));
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(window->focusWidget(), &get<QLineEdit>("EditArme"));
+}
+
 TEST_F(WindowTest, ALogoFileInTheWorkingDirectoryReplacesTheProgramPicturesButNotTheMakersLogo) {
     const QImage builtInMaker = get<QLabel>("ImageLogo").pixmap().toImage();
     window.reset();

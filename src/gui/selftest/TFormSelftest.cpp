@@ -8,7 +8,7 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -89,8 +89,8 @@ TFormSelftest::TFormSelftest(const FormTable& formSelftest, TRandomGenerator& ge
 
 void TFormSelftest::buildWidgets() {
     setObjectName(QString::fromStdString(formSelftest_.name));
-    auto* panel = make<QFrame>(this, "PanelSelftest");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // A box with a title, so that a translated caption of the panel is shown.
+    auto* panel = make<QGroupBox>(this, "PanelSelftest");
     auto* displays = new QVBoxLayout(panel);
     displays->addWidget(make<QLabel>(panel, "Label1"));
     displays->addWidget(editZZ_ = display(panel, "EditZZ"));

@@ -10,6 +10,7 @@
 #include "support/TestText.h"
 
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,14 @@ TEST_F(FormSelftestTest, MismatchingPassIsNotedCountedFromZeroAndEndsWithCancel)
     // The remaining passes still ran.
     EXPECT_EQ(display("EditResult"), QStringLiteral("#10 - OK"));
     EXPECT_EQ(waits, kAllWaits);
+}
+
+TEST_F(FormSelftestTest, ATranslatedPanelCaptionIsShown) {
+    table.find("PanelSelftest")->caption = test::ansi("Prüfung des Generators");
+    build();
+    const auto* panel = dialog->findChild<QGroupBox*>(QStringLiteral("PanelSelftest"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->title(), QStringLiteral("Prüfung des Generators"));
 }
 
 struct CancelCase {
