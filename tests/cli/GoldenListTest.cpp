@@ -69,8 +69,8 @@ TEST_P(GoldenList, TheExportedFileIsUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, GoldenList, testing::ValuesIn(goldenCases()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
+                         [](const testing::TestParamInfo<std::string>& testCase) {
+                             std::string name = testCase.param;
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });

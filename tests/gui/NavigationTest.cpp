@@ -39,7 +39,7 @@ const NextCase kNextCases[] = {
      {Page::Arme, Page::Zentren, Page::Block, Page::Zufall, Page::Liste, Page::Info, Page::Design}},
 };
 INSTANTIATE_TEST_SUITE_P(Window, NextTest, ::testing::ValuesIn(kNextCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(WindowTest, StartsOnTheDesignPageWithTheCentersTabHiddenAndTheFocusOnThePatientCount) {
     EXPECT_EQ(shownPage(), Page::Design);
@@ -190,7 +190,7 @@ const CenterSumCase kCenterSumCases[] = {
     {"NoSizes", {"", "", ""}, {}, "120", {"MessageExpectedSampleSize"}},
 };
 INSTANTIATE_TEST_SUITE_P(Window, CenterSumTest, ::testing::ValuesIn(kCenterSumCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(WindowTest, TheSumFieldFollowsEveryKeystrokeInThePlannedSize) {
     click("CheckBoxZentren");

@@ -2,16 +2,13 @@
 
 #include "core/file/AtomicFile.h"
 #include "core/text/CodePage.h"
+#include "core/text/Cp1252Text.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace kelvaron {
 namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
-constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
 std::string swapBytePairs(std::string_view bytes) {
     std::string swapped(bytes);
@@ -21,50 +18,24 @@ std::string swapBytePairs(std::string_view bytes) {
 }
 
 std::string decodeToCp1252(std::string_view bytes) {
-    if (bytes.starts_with(kUtf8Bom))
-        return cp1252FromUtf8(bytes.substr(kUtf8Bom.size()));
-    if (bytes.starts_with(kUtf16LeBom))
-        return cp1252FromUtf16Le(bytes.substr(kUtf16LeBom.size()));
-    if (bytes.starts_with(kUtf16BeBom))
-        return cp1252FromUtf16Le(swapBytePairs(bytes.substr(kUtf16BeBom.size())));
-    return std::string(bytes);
-}
-
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
-
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// Lower case of a Windows-1252 letter: ASCII, the Latin-1 capitals (except the multiplication sign)
-// and the four capitals of the 0x80 row.
-char foldCase(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-        return static_cast<char>(b + 0x20);
-    switch (b) {
-    case 0x8A: // Š
-    case 0x8C: // Œ
-    case 0x8E: // Ž
-        return static_cast<char>(b + 0x10);
-    case 0x9F: // Ÿ
-        return '\xFF';
-    default:
-        return c;
+    const ByteOrderMark mark = byteOrderMarkOf(bytes);
+    const std::string_view content = bytes.substr(byteOrderMarkBytes(mark).size());
+    switch (mark) {
+    case ByteOrderMark::None:
+        return std::string(content);
+    case ByteOrderMark::Utf8:
+        return cp1252FromUtf8(content);
+    case ByteOrderMark::Utf16Le:
+        return cp1252FromUtf16Le(content);
+    case ByteOrderMark::Utf16Be:
+        return cp1252FromUtf16Le(swapBytePairs(content));
     }
+    return std::string(content);
 }
 
-std::string folded(std::string_view text) {
-    std::string result(text);
-    for (auto& c : result)
-        c = foldCase(c);
-    return result;
+// Blanks and control characters at both ends are not part of a line, name or value.
+std::string_view trim(std::string_view text) {
+    return trimmed(text, isBlankOrControl);
 }
 
 } // namespace
@@ -91,7 +62,7 @@ MemIniFile MemIniFile::parse(std::string_view bytes) {
         if (key.empty())
             continue;
         const auto [position, inserted] =
-            section->indexByFoldedKey.emplace(folded(key), section->entries.size());
+            section->indexByFoldedKey.emplace(foldedCp1252(key), section->entries.size());
         if (inserted)
             section->entries.push_back({std::string(key), std::string(trim(line.substr(equals + 1)))});
     }
@@ -106,18 +77,18 @@ std::optional<MemIniFile> MemIniFile::load(const std::filesystem::path& path) {
 }
 
 MemIniFile::Section& MemIniFile::sectionNamed(std::string_view name) {
-    const auto [position, inserted] = indexByFoldedSection_.emplace(folded(name), sections_.size());
+    const auto [position, inserted] = indexByFoldedSection_.emplace(foldedCp1252(name), sections_.size());
     if (inserted)
         sections_.push_back({std::string(name), {}, {}});
     return sections_[position->second];
 }
 
 const MemIniFile::Entry* MemIniFile::find(std::string_view section, std::string_view key) const {
-    const auto sectionPosition = indexByFoldedSection_.find(folded(section));
+    const auto sectionPosition = indexByFoldedSection_.find(foldedCp1252(section));
     if (sectionPosition == indexByFoldedSection_.end())
         return nullptr;
     const Section& found = sections_[sectionPosition->second];
-    const auto keyPosition = found.indexByFoldedKey.find(folded(key));
+    const auto keyPosition = found.indexByFoldedKey.find(foldedCp1252(key));
     return keyPosition == found.indexByFoldedKey.end() ? nullptr : &found.entries[keyPosition->second];
 }
 
@@ -139,7 +110,7 @@ std::vector<std::string> MemIniFile::sectionNames() const {
 }
 
 std::vector<MemIniFile::Entry> MemIniFile::entries(std::string_view section) const {
-    const auto position = indexByFoldedSection_.find(folded(section));
+    const auto position = indexByFoldedSection_.find(foldedCp1252(section));
     return position == indexByFoldedSection_.end() ? std::vector<Entry>{}
                                                    : sections_[position->second].entries;
 }

@@ -1,6 +1,7 @@
 #include "core/print/TFormDruck.h"
 
 #include "core/print/PageArithmetic.h"
+#include "core/text/Cp1252Text.h"
 
 #include <string>
 
@@ -8,17 +9,9 @@ namespace kelvaron {
 
 namespace {
 
-// Spaces and control characters, as the trimming of the heading's parts counts them.
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return std::string(text);
+// The heading's parts without spaces and control characters at either end.
+std::string trimmedPart(std::string_view text) {
+    return std::string(trimmed(text, isBlankOrControl));
 }
 
 // Column widths in units of 1/800 of the page width; the table's left margin is 100 units.
@@ -104,8 +97,8 @@ void TFormDruck::ParseCenterLine(std::string_view line) {
     const std::string& first = parts[0];
     const std::string second = parts.size() > 1 ? parts[1] : std::string();
     centerHeading = first + "        " + second;
-    centerLabel = trimmed(TMyPrinter::SplitFields(first, ':', 0)[0]);
-    centerName = trimmed(TMyPrinter::SplitFields(second, '-', 0)[0]);
+    centerLabel = trimmedPart(TMyPrinter::SplitFields(first, ':', 0)[0]);
+    centerName = trimmedPart(TMyPrinter::SplitFields(second, '-', 0)[0]);
 }
 
 void TFormDruck::AddColumn(TableColumns& columns, std::string_view title, std::int32_t width,

@@ -1,6 +1,7 @@
 #include "core/text/ProfileFile.h"
 
 #include "core/text/CodePage.h"
+#include "core/text/Cp1252Text.h"
 #include "core/text/NumberConversion.h"
 
 #include <algorithm>
@@ -18,43 +19,14 @@ namespace {
 using Units = std::u16string;
 using UnitView = std::u16string_view;
 
-bool isBlank(char16_t unit) {
-    return unit == u' ' || unit == u'\t' || unit == u'\v' || unit == u'\f';
-}
 bool isLineBreak(char16_t unit) {
     return unit == u'\r' || unit == u'\n';
-}
-
-UnitView trimmed(UnitView text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 UnitView withoutLineEnd(UnitView line) {
     while (!line.empty() && isLineBreak(line.back()))
         line.remove_suffix(1);
     return line;
-}
-
-// Lower case for the letters of Windows-1252: ASCII, the Latin-1 letters and S, OE, Z, Y with diacritics.
-char32_t foldedCodePoint(char32_t cp) {
-    if ((cp >= U'A' && cp <= U'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7))
-        return cp + 0x20;
-    switch (cp) {
-    case 0x0152:
-        return 0x0153;
-    case 0x0160:
-        return 0x0161;
-    case 0x0178:
-        return 0x00FF;
-    case 0x017D:
-        return 0x017E;
-    default:
-        return cp;
-    }
 }
 
 std::optional<std::int32_t> hexInt32(std::string_view digits) {
@@ -99,10 +71,12 @@ std::optional<ProfileFile> ProfileFile::parse(std::string_view bytes) {
         return std::nullopt;
     ProfileFile file;
     Units units;
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        const bool bigEndian = bytes[0] == '\xFE';
+    // A UTF-8 byte-order mark is no encoding here: such a file is read as Windows-1252 bytes.
+    const ByteOrderMark mark = byteOrderMarkOf(bytes);
+    if (mark == ByteOrderMark::Utf16Le || mark == ByteOrderMark::Utf16Be) {
+        const bool bigEndian = mark == ByteOrderMark::Utf16Be;
         file.encoding_ = bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le;
-        bytes.remove_prefix(2);
+        bytes.remove_prefix(byteOrderMarkBytes(mark).size());
         units.reserve(bytes.size() / 2);
         for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
             units.push_back(unitAt(bytes, i, bigEndian));
@@ -121,7 +95,7 @@ std::optional<ProfileFile> ProfileFile::parse(std::string_view bytes) {
         const std::size_t breakAt = std::min(all.find_first_of(u"\r\n", begin), all.size());
         std::size_t end = breakAt;
         if (end < all.size())
-            end += (all[end] == u'\r' && end + 1 < all.size() && all[end + 1] == u'\n') ? 2 : 1;
+            end += (all[end] == u'\r' && end + 1 < all.size() && all[end + 1] == u'\n') ? 2u : 1u;
         const UnitView ending = all.substr(breakAt, end - breakAt);
         if (!newlineSeen && !ending.empty()) {
             file.newline_ = Units(ending);
@@ -135,13 +109,13 @@ std::optional<ProfileFile> ProfileFile::parse(std::string_view bytes) {
 }
 
 void ProfileFile::addParsedLine(ParseState& state, UnitView line, UnitView ending) {
-    const UnitView content = trimmed(line);
+    const UnitView content = trimmed(line, isProfileBlank);
     const std::size_t closing = content.find(u']');
     if (content.starts_with(u'[') && closing != UnitView::npos) {
         segments_.emplace_back(Units(line) + Units(ending));
         state.lastSegmentIsOther = false;
         const auto [entry, isFirst] =
-            sectionIndex_.try_emplace(folded(trimmed(content.substr(1, closing - 1))));
+            sectionIndex_.try_emplace(folded(trimmed(content.substr(1, closing - 1), isProfileBlank)));
         // A later section of the same name is never read or written, like the system's profile functions.
         state.currentSection.reset();
         if (isFirst) {
@@ -152,7 +126,8 @@ void ProfileFile::addParsedLine(ParseState& state, UnitView line, UnitView endin
         return;
     }
     const std::size_t equals = line.find(u'=');
-    const UnitView name = equals == UnitView::npos ? UnitView() : trimmed(line.substr(0, equals));
+    const UnitView name =
+        equals == UnitView::npos ? UnitView() : trimmed(line.substr(0, equals), isProfileBlank);
     if (state.currentSection && !name.empty()) {
         segments_.emplace_back(Units(line) + Units(ending));
         state.lastSegmentIsOther = false;
@@ -192,7 +167,7 @@ std::string ProfileFile::serialize() const {
     }
     const bool bigEndian = encoding_ == Encoding::Utf16Be;
     bytes.reserve(2 + 2 * text.size() + oddTrailingByte_.size());
-    bytes += bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    bytes += byteOrderMarkBytes(bigEndian ? ByteOrderMark::Utf16Be : ByteOrderMark::Utf16Le);
     for (char16_t unit : text) {
         const auto high = static_cast<char>(unit >> 8);
         const auto low = static_cast<char>(unit & 0xFF);
@@ -207,7 +182,7 @@ std::optional<std::string> ProfileFile::readString(std::string_view section, std
     if (line == nullptr)
         return std::nullopt;
     const UnitView text = withoutLineEnd(*line);
-    UnitView value = trimmed(text.substr(text.find(u'=') + 1));
+    UnitView value = trimmed(text.substr(text.find(u'=') + 1), isProfileBlank);
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -303,9 +278,7 @@ std::u16string ProfileFile::folded(std::u16string_view units) const {
     result.reserve(units.size());
     for (char16_t unit : units) {
         if (encoding_ == Encoding::Cp1252) {
-            const char byte =
-                cp1252FromCodePoint(foldedCodePoint(codePointFromCp1252(static_cast<char>(unit))));
-            result.push_back(static_cast<unsigned char>(byte));
+            result.push_back(static_cast<unsigned char>(foldedCp1252(static_cast<char>(unit))));
         } else {
             result.push_back(static_cast<char16_t>(foldedCodePoint(unit)));
         }

@@ -252,7 +252,7 @@ TEST_P(GenerationChecks, ShowTheirMessagesAndDecide) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GenerationChecks, ::testing::ValuesIn(cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(GenerationChecksWorkingValues, SeedAndRatiosAreStored) {
     CheckRun run;

@@ -122,7 +122,7 @@ TEST_P(ShippedLanguageFile, MemoLinesHaveNoGapThatWouldCutThemShort) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguageFile, testing::Values("de", "en"),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+                         [](const testing::TestParamInfo<std::string>& testCase) { return testCase.param; });
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');

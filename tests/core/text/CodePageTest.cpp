@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Utf8Case{"OverlongSlash", "\xC0\xAF", "?"},
                     Utf8Case{"OverlongThreeBytes", "\xE0\x81\x81", "?"},
                     Utf8Case{"OverlongFourBytes", "\xF0\x80\x81\x81", "?"}),
-    [](const testing::TestParamInfo<Utf8Case>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Utf8Case>& testCase) { return std::string(testCase.param.name); });
 
 TEST(CodePage, Utf16SurrogatePairBecomesOneQuestionMark) {
     const std::string pair("\x3D\xD8\x00\xDE"

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"CarriageReturnEnds", "[Design]\rName=Studie\r", "Studie"},
         LookupCase{"LastLineWithoutEnd", "[Design]\r\nName=Studie", "Studie"},
         LookupCase{"Empty", "", std::nullopt}),
-    [](const testing::TestParamInfo<LookupCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LookupCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST(ProfileFile, NamesMatchWindows1252LettersInOtherCase) {
     const ProfileFile file = parsed(ansi("[Größe]\r\nÄrzteŠŒŽŸ=ja\r\n"));
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"CutAt2047", std::string(2047, 'x') + "yz", std::string(2047, 'x')},
                     ValueCase{"QuotesRemovedBeforeCut", "\"" + std::string(2048, 'x') + "\"",
                               std::string(2047, 'x')}),
-    [](const testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ValueCase>& testCase) { return std::string(testCase.param.name); });
 
 struct IntegerCase {
     const char* name;
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     IntegerCase{"OnlySign", "-", -7}, IntegerCase{"TrailingLetters", "12abc", -7},
                     IntegerCase{"Fraction", "1.5", -7}, IntegerCase{"SignedHex", "-0x1", -7},
                     IntegerCase{"InnerBlank", "1 2", -7}, IntegerCase{"HexWithoutPrefix", "1F", -7}),
-    [](const testing::TestParamInfo<IntegerCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<IntegerCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST(ProfileFile, AbsentKeyGivesTheFallback) {
     const ProfileFile file = parsed("[Arme]\r\n");

@@ -25,13 +25,13 @@ TEST_P(DecimalSeparatorTest, IsTheLocalesPointOrADotWhereTheCodePageLacksIt) {
     EXPECT_EQ(kelvaron::gui::decimalSeparator(QLocale(locale.language, locale.territory)), locale.separator);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, DecimalSeparatorTest,
-                         ::testing::Values(SeparatorCase{"C", QLocale::C, QLocale::AnyTerritory, '.'},
-                                           SeparatorCase{"German", QLocale::German, QLocale::Germany, ','},
-                                           SeparatorCase{"English", QLocale::English, QLocale::UnitedStates,
-                                                         '.'},
-                                           // U+066B ARABIC DECIMAL SEPARATOR is not in Windows-1252.
-                                           SeparatorCase{"Arabic", QLocale::Arabic, QLocale::Egypt, '.'}),
-                         [](const ::testing::TestParamInfo<SeparatorCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Locales, DecimalSeparatorTest,
+    ::testing::Values(SeparatorCase{"C", QLocale::C, QLocale::AnyTerritory, '.'},
+                      SeparatorCase{"German", QLocale::German, QLocale::Germany, ','},
+                      SeparatorCase{"English", QLocale::English, QLocale::UnitedStates, '.'},
+                      // U+066B ARABIC DECIMAL SEPARATOR is not in Windows-1252.
+                      SeparatorCase{"Arabic", QLocale::Arabic, QLocale::Egypt, '.'}),
+    [](const ::testing::TestParamInfo<SeparatorCase>& testCase) { return testCase.param.name; });
 
 } // namespace

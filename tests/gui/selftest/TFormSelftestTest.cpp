@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      QMetaObject::invokeMethod(
                                          &dialog, [&dialog] { dialog.close(); }, Qt::QueuedConnection);
                                  }}),
-    [](const ::testing::TestParamInfo<CancelCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CancelCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(FormSelftestTest, CancelAfterAMismatchEndsWithCancel) {
     auto vectors = kSelftestVectors;

@@ -4,19 +4,144 @@
 #include "core/file/AtomicFile.h"
 #include "core/text/ProfileFile.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <variant>
 
 namespace kelvaron {
 namespace {
 
-std::string indexed(const char* stem, std::int32_t position) {
-    return stem + std::to_string(position);
+// A text of the design; a file without its key gives `fallback`.
+struct TextField {
+    std::string TStudyDesign::*member;
+    std::string_view fallback;
+};
+
+// A switch, written as "1" or "0". Read as an integer: anything but 0 is on; a missing or malformed value
+// is off.
+struct SwitchField {
+    bool (*isOn)(const TStudyDesign&);
+    void (*set)(TStudyDesign&, bool on);
+};
+
+// One text of each entry of a list, stored under the key `stem` followed by the entry's position.
+template <typename Entry> struct EntryField {
+    std::string_view stem;
+    std::string Entry::*member;
+};
+
+// A list whose key holds its length (a missing or malformed value gives 0), followed by the fields of
+// every entry up to that length, entry by entry, in the order of `fields`. A missing field is empty.
+template <typename Entry> struct ListField {
+    KeptList<Entry> TStudyDesign::*list;
+    std::int32_t maxLength;
+    std::span<const EntryField<Entry>> fields;
+};
+
+struct DesignKey {
+    std::string_view section;
+    std::string_view key;
+    std::variant<TextField, SwitchField, ListField<TStudyArm>, ListField<TStudyCenter>> field;
+};
+
+constexpr std::array<EntryField<TStudyArm>, 3> kArmFields{{
+    {"Bez", &TStudyArm::label},
+    {"Beschr", &TStudyArm::description},
+    {"Ratio", &TStudyArm::ratio},
+}};
+
+constexpr std::array<EntryField<TStudyCenter>, 4> kCenterFields{{
+    {"Bez", &TStudyCenter::label},
+    {"ID", &TStudyCenter::number},
+    {"Beschr", &TStudyCenter::description},
+    {"Fallzahl", &TStudyCenter::plannedSize},
+}};
+
+// The keys of a design file in the order they are written.
+const std::array<DesignKey, 12> kDesignKeys{{
+    {"Design", "Name", TextField{&TStudyDesign::studyName, ""}},
+    {"Design", "Arme", TextField{&TStudyDesign::armCount, "3"}},
+    {"Design", "Fallzahl", TextField{&TStudyDesign::patientCount, "120"}},
+    {"Design", "Multicenter",
+     SwitchField{[](const TStudyDesign& design) { return design.perCenterLists; },
+                 [](TStudyDesign& design, bool on) { design.perCenterLists = on; }}},
+    {"Design", "Zentren", TextField{&TStudyDesign::centerCount, ""}},
+    {"Arme", "Anzahl", ListField<TStudyArm>{&TStudyDesign::arms, limits::kMaxArms, kArmFields}},
+    {"Zentren", "Anzahl",
+     ListField<TStudyCenter>{&TStudyDesign::centers, limits::kMaxCenters, kCenterFields}},
+    {"Bloecke", "Fix",
+     SwitchField{[](const TStudyDesign& design) { return design.blockMode == BlockMode::Fixed; },
+                 [](TStudyDesign& design, bool on) {
+                     design.blockMode = on ? BlockMode::Fixed : BlockMode::Variable;
+                 }}},
+    {"Bloecke", "Groesse", TextField{&TStudyDesign::fixedBlockSize, "12"}},
+    {"Bloecke", "Von", TextField{&TStudyDesign::minBlockSize, ""}},
+    {"Bloecke", "Bis", TextField{&TStudyDesign::maxBlockSize, ""}},
+    {"Zufall", "Seed", TextField{&TStudyDesign::seed, ""}},
+}};
+
+template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+// Clang before 17 cannot deduce the handlers of an aggregate without a guide.
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+std::string indexed(std::string_view stem, std::int32_t position) {
+    return std::string(stem) + std::to_string(position);
 }
 
-const char* boolean(bool value) {
-    return value ? "1" : "0";
+bool listTooLong(const ProfileFile& file, const DesignKey& key) {
+    const auto tooLong = [&](const auto& list) {
+        return file.readInteger(key.section, key.key, 0) > list.maxLength;
+    };
+    return std::visit(
+        Overloaded{[](const TextField&) { return false; }, [](const SwitchField&) { return false; }, tooLong},
+        key.field);
+}
+
+void readKey(const ProfileFile& file, const DesignKey& key, TStudyDesign& design) {
+    const auto readList = [&](const auto& list) {
+        auto& entries = design.*list.list;
+        entries.setLength(file.readInteger(key.section, key.key, 0));
+        for (std::int32_t position = 1; position <= entries.length(); ++position) {
+            for (const auto& field : list.fields)
+                entries.at(position).*field.member =
+                    file.readString(key.section, indexed(field.stem, position), "");
+        }
+    };
+    std::visit(Overloaded{
+                   [&](const TextField& text) {
+                       design.*text.member = file.readString(key.section, key.key, text.fallback);
+                   },
+                   [&](const SwitchField& flag) {
+                       flag.set(design, file.readInteger(key.section, key.key, 0) != 0);
+                   },
+                   readList,
+               },
+               key.field);
+}
+
+void writeKey(ProfileFile& file, const DesignKey& key, const TStudyDesign& design) {
+    const auto writeList = [&](const auto& list) {
+        const auto& entries = design.*list.list;
+        file.writeString(key.section, key.key, std::to_string(entries.length()));
+        for (std::int32_t position = 1; position <= entries.length(); ++position) {
+            for (const auto& field : list.fields)
+                file.writeString(key.section, indexed(field.stem, position),
+                                 entries.at(position).*field.member);
+        }
+    };
+    std::visit(
+        Overloaded{
+            [&](const TextField& text) { file.writeString(key.section, key.key, design.*text.member); },
+            [&](const SwitchField& flag) {
+                file.writeString(key.section, key.key, flag.isOn(design) ? "1" : "0");
+            },
+            writeList,
+        },
+        key.field);
 }
 
 } // namespace
@@ -28,41 +153,13 @@ DesignReadStatus readDesignFile(const std::filesystem::path& path, TStudyDesign&
     // A missing file reads as an empty one: every key takes its default.
     const ProfileFile& file = read.file;
 
-    const std::int32_t armEntries = file.readInteger("Arme", "Anzahl", 0);
-    const std::int32_t centerEntries = file.readInteger("Zentren", "Anzahl", 0);
-    if (armEntries > limits::kMaxArms || centerEntries > limits::kMaxCenters)
-        return DesignReadStatus::TooManyEntries;
-
+    for (const DesignKey& key : kDesignKeys) {
+        if (listTooLong(file, key))
+            return DesignReadStatus::TooManyEntries;
+    }
     TStudyDesign loaded = design;
-    loaded.studyName = file.readString("Design", "Name", "");
-    loaded.armCount = file.readString("Design", "Arme", "3");
-    loaded.patientCount = file.readString("Design", "Fallzahl", "120");
-    loaded.perCenterLists = file.readInteger("Design", "Multicenter", 0) != 0;
-    loaded.centerCount = file.readString("Design", "Zentren", "");
-
-    loaded.arms.setLength(armEntries);
-    for (std::int32_t i = 1; i <= loaded.arms.length(); ++i) {
-        TStudyArm& arm = loaded.arms.at(i);
-        arm.label = file.readString("Arme", indexed("Bez", i), "");
-        arm.description = file.readString("Arme", indexed("Beschr", i), "");
-        arm.ratio = file.readString("Arme", indexed("Ratio", i), "");
-    }
-
-    loaded.centers.setLength(centerEntries);
-    for (std::int32_t j = 1; j <= loaded.centers.length(); ++j) {
-        TStudyCenter& center = loaded.centers.at(j);
-        center.label = file.readString("Zentren", indexed("Bez", j), "");
-        center.number = file.readString("Zentren", indexed("ID", j), "");
-        center.description = file.readString("Zentren", indexed("Beschr", j), "");
-        center.plannedSize = file.readString("Zentren", indexed("Fallzahl", j), "");
-    }
-
-    loaded.blockMode = file.readInteger("Bloecke", "Fix", 0) != 0 ? BlockMode::Fixed : BlockMode::Variable;
-    loaded.fixedBlockSize = file.readString("Bloecke", "Groesse", "12");
-    loaded.minBlockSize = file.readString("Bloecke", "Von", "");
-    loaded.maxBlockSize = file.readString("Bloecke", "Bis", "");
-    loaded.seed = file.readString("Zufall", "Seed", "");
-
+    for (const DesignKey& key : kDesignKeys)
+        readKey(file, key, loaded);
     design = std::move(loaded);
     return DesignReadStatus::Read;
 }
@@ -73,34 +170,8 @@ DesignWriteStatus writeDesignFile(const std::filesystem::path& path, const TStud
         return DesignWriteStatus::CannotPrepare;
     ProfileFile& file = existing.file;
 
-    file.writeString("Design", "Name", design.studyName);
-    file.writeString("Design", "Arme", design.armCount);
-    file.writeString("Design", "Fallzahl", design.patientCount);
-    file.writeString("Design", "Multicenter", boolean(design.perCenterLists));
-    file.writeString("Design", "Zentren", design.centerCount);
-
-    file.writeString("Arme", "Anzahl", std::to_string(design.arms.length()));
-    for (std::int32_t i = 1; i <= design.arms.length(); ++i) {
-        const TStudyArm& arm = design.arms.at(i);
-        file.writeString("Arme", indexed("Bez", i), arm.label);
-        file.writeString("Arme", indexed("Beschr", i), arm.description);
-        file.writeString("Arme", indexed("Ratio", i), arm.ratio);
-    }
-
-    file.writeString("Zentren", "Anzahl", std::to_string(design.centers.length()));
-    for (std::int32_t j = 1; j <= design.centers.length(); ++j) {
-        const TStudyCenter& center = design.centers.at(j);
-        file.writeString("Zentren", indexed("Bez", j), center.label);
-        file.writeString("Zentren", indexed("ID", j), center.number);
-        file.writeString("Zentren", indexed("Beschr", j), center.description);
-        file.writeString("Zentren", indexed("Fallzahl", j), center.plannedSize);
-    }
-
-    file.writeString("Bloecke", "Fix", boolean(design.blockMode == BlockMode::Fixed));
-    file.writeString("Bloecke", "Groesse", design.fixedBlockSize);
-    file.writeString("Bloecke", "Von", design.minBlockSize);
-    file.writeString("Bloecke", "Bis", design.maxBlockSize);
-    file.writeString("Zufall", "Seed", design.seed);
+    for (const DesignKey& key : kDesignKeys)
+        writeKey(file, key, design);
 
     const std::string bytes = file.serialize();
     // A file the reader would refuse could never be loaded again.

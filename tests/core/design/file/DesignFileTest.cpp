@@ -157,8 +157,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadDesignFileSwitch,
                                          SwitchCase{"Two", "2", true}, SwitchCase{"MinusOne", "-1", true},
                                          SwitchCase{"Yes", "yes", false}, SwitchCase{"True", "true", false},
                                          SwitchCase{"Empty", "", false}),
-                         [](const testing::TestParamInfo<SwitchCase>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<SwitchCase>& testCase) {
+                             return std::string(testCase.param.name);
                          });
 
 TEST(DesignFile, TwoArmsSavedOverAFourArmFileLeaveTheSurplusKeys) {
@@ -262,6 +262,20 @@ TEST(ReadDesignFile, HighestEntryCountIsAccepted) {
     EXPECT_EQ(design.centers.length(), 65536);
 }
 
+TEST(DesignFile, LongestListsAreSavedAndLoadedAgain) {
+    const ScratchFolder folder;
+    TStudyDesign design = editedDesign();
+    design.arms.setLength(65536);
+    design.arms.at(65536) = {"Arm 65536", "letzter Arm", "3"};
+    design.centers.setLength(65536);
+    design.centers.at(40000) = {"Zentrum 40000", "40000", "Mitte", "12"};
+    design.centers.at(65536) = {"Zentrum 65536", "65536", ansi("letztes Zentrum"), "8"};
+    ASSERT_EQ(writeDesignFile(folder / "design.kvd", design), DesignWriteStatus::Written);
+    TStudyDesign loaded;
+    ASSERT_EQ(readDesignFile(folder / "design.kvd", loaded), DesignReadStatus::Read);
+    EXPECT_EQ(loaded, design);
+}
+
 TEST(ReadDesignFile, EntriesPastTheStoredCountStayStored) {
     const ScratchFolder folder;
     writeBytes(folder / "d.kvd", "[Arme]\r\nAnzahl=2\r\nBeschr1=neu\r\n[Zentren]\r\nAnzahl=-3\r\n");
@@ -317,6 +331,34 @@ TEST(WriteDesignFile, ContentTheReaderWouldRefuseIsNotWritten) {
     EXPECT_EQ(writeDesignFile(folder / "design.kvd", design), DesignWriteStatus::CannotWrite);
     EXPECT_EQ(readBytes(folder / "design.kvd"), "[Design]\r\nName=alt\r\n");
 }
+
+// The bundled examples are files as the program saves them: loading one and saving the design into a new
+// file gives the example byte for byte, and saving it over a copy of the example changes nothing.
+class ExampleDesignFile : public testing::TestWithParam<const char*> {};
+
+TEST_P(ExampleDesignFile, IsWrittenAgainByteForByte) {
+    const fs::path example = fs::path(KELVARON_EXAMPLES_DIR) / GetParam();
+    const std::string stored = readBytes(example);
+    ASSERT_FALSE(stored.empty());
+    TStudyDesign design;
+    ASSERT_EQ(readDesignFile(example, design), DesignReadStatus::Read);
+
+    const ScratchFolder folder;
+    ASSERT_EQ(writeDesignFile(folder / "new.kvd", design), DesignWriteStatus::Written);
+    EXPECT_EQ(readBytes(folder / "new.kvd"), stored);
+    writeBytes(folder / "copy.kvd", stored);
+    ASSERT_EQ(writeDesignFile(folder / "copy.kvd", design), DesignWriteStatus::Written);
+    EXPECT_EQ(readBytes(folder / "copy.kvd"), stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleDesignFile,
+                         testing::Values("studie-x.kvd", "default-design.kvd", "multicenter.kvd",
+                                         "variable-blocks.kvd"),
+                         [](const testing::TestParamInfo<const char*>& testCase) {
+                             std::string name = fs::path(testCase.param).stem().string();
+                             std::erase(name, '-');
+                             return name;
+                         });
 
 } // namespace
 } // namespace kelvaron
