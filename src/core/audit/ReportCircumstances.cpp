@@ -80,7 +80,9 @@ ReportFacts reportFacts(const ProgramIdentity& program, bool selftestPassed, std
     facts.user = operatingSystemUser();
     if (designFile) {
         if (auto digest = fileSha256Hex(*designFile)) {
-            const auto utf8 = designFile->u8string();
+            std::error_code error;
+            const auto absolute = std::filesystem::absolute(*designFile, error);
+            const auto utf8 = (error ? *designFile : absolute).u8string();
             facts.designFile = DesignFileRecord{
                 std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size()), std::move(*digest)};
         }

@@ -34,7 +34,8 @@ struct ProgramIdentity {
 [[nodiscard]] std::string operatingSystemUser();
 
 // The facts of a report of the list `listText` (Windows-1252, LF after every line, as generated).
-// `designFile` is the file the design came from; a file that cannot be read any more is left out.
+// `designFile` is the file the design came from, stated with its absolute path; a file that cannot be read
+// any more is left out.
 [[nodiscard]] ReportFacts reportFacts(const ProgramIdentity& program, bool selftestPassed,
                                       std::int64_t calendarSeconds,
                                       const std::optional<std::filesystem::path>& designFile,

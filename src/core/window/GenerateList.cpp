@@ -245,16 +245,16 @@ GenerationResult generateList(const GenerationInput& input, TRandomGenerator& ge
     return result;
 }
 
-GenerationRecord generationRecord(const TStudyDesign& design, const ListOptions& options,
-                                  const GenerationResult& result) {
+GenerationRecord takeGenerationRecord(const TStudyDesign& design, const ListOptions& options,
+                                      GenerationResult& result) {
     GenerationRecord record;
     record.design = design;
     record.armRatios = result.working.armRatios;
     record.markBlocks = options.markBlocks;
     record.printSeed = options.printSeed;
-    record.questions = result.questions;
+    record.questions = std::move(result.questions);
     record.studySeed = result.working.listSeed;
-    record.lists = result.lists;
+    record.lists = std::move(result.lists);
     return record;
 }
 

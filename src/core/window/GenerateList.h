@@ -58,8 +58,10 @@ struct GenerationResult {
 };
 
 // The record of a generation that wrote its lists (outcome Generated), for the report and the tables.
-[[nodiscard]] GenerationRecord generationRecord(const TStudyDesign& design, const ListOptions& options,
-                                                const GenerationResult& result);
+// Moves the questions and the lists out of `result`, since a long list's arms are large; the rest of
+// `result` stays as it was.
+[[nodiscard]] GenerationRecord takeGenerationRecord(const TStudyDesign& design, const ListOptions& options,
+                                                    GenerationResult& result);
 
 // Runs the checks and writes the list text. Messages are shown as the checks and the lists go; every
 // list draws from `generator`, whose shared table the generation leaves in its new state. Never throws

@@ -123,14 +123,14 @@ GenerationOutcome MainWindowModel::BitBtnStartClick() {
                                 derived_.centerLinePrefix,
                                 armDescriptionHeading()};
     GenerationResult result = generateList(input, generator_);
-    working_ = std::move(result.working);
-    if (result.pageToActivate)
-        showPage(*result.pageToActivate);
     if (result.outcome == GenerationOutcome::Generated) {
-        generation_ = generationRecord(design, options, result);
+        generation_ = takeGenerationRecord(design, options, result);
         if (designFile_ && designFile_->second == design)
             generationDesignFile_ = designFile_->first;
     }
+    working_ = std::move(result.working);
+    if (result.pageToActivate)
+        showPage(*result.pageToActivate);
     listText = std::move(result.text);
     return result.outcome;
 }
