@@ -20,7 +20,8 @@ bool written(WriteFileStatus status, const std::filesystem::path& path, Prompter
 } // namespace
 
 bool MainWindowModel::viewShowsGeneration(std::string_view listViewText) const {
-    if (!generation_) {
+    // A list view emptied by a command other than "Generieren" holds no generated list either.
+    if (!generation_ || listText.empty()) {
         messages_.show("MessageNoGeneratedList");
         return false;
     }
