@@ -18,7 +18,7 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
             fillArmFields();
             fillCenterFields();
             // A list belongs to the design it was generated from.
-            listText.clear();
+            clearList();
             clearListView_ = true;
             break;
         case DesignReadStatus::CannotOpen:

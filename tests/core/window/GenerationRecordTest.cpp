@@ -32,8 +32,8 @@ struct GenerationRecordTest : ::testing::Test, test::ModelFixture {
         design.arms.at(1).description = "A";
         design.arms.at(2).description = "B";
     }
-    // Two centers of 10 and 2 patients in variable blocks of 4 to 5: the first center's plan fails (a rest of 2
-    // remains after two blocks), the second has one block cut to its 2 patients.
+    // Two centers of 10 and 2 patients in variable blocks of 4 to 5: the first center's plan fails (a rest of
+    // 2 remains after two blocks), the second has one block cut to its 2 patients.
     void centerWithFailingPlan() {
         auto& design = model.design;
         design.seed = "12345";
@@ -115,6 +115,18 @@ TEST_F(GenerationRecordTest, AStoppedGenerationAndAClearedListLeaveNoRecord) {
     model.design.patientCount = "";
     EXPECT_EQ(model.BitBtnStartClick(), GenerationOutcome::Stopped);
     EXPECT_FALSE(model.generation());
+}
+
+TEST_F(GenerationRecordTest, OpeningADesignDropsTheRecordWithTheList) {
+    studieX();
+    const auto design = folder / "studie.kvd";
+    model.saveDesign(design);
+    ASSERT_EQ(model.BitBtnStartClick(), GenerationOutcome::Generated);
+    model.loadDesign(design);
+    EXPECT_FALSE(model.generation());
+    EXPECT_FALSE(model.generationDesignFile());
+    EXPECT_FALSE(model.saveReport(folder / "bericht.txt", "", {"Kelvaron", "1.5.10", "00"}));
+    EXPECT_EQ(prompter.texts().back(), message("MessageNoGeneratedList"));
 }
 
 TEST_F(GenerationRecordTest, TablesAndReportDescribeOnlyTheListAsGenerated) {
