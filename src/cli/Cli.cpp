@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "cli/GenerateCommand.h"
+#include "cli/VerifyCommand.h"
 #ifdef KELVARON_WITH_PRINT
 #include "cli/PrintCommand.h"
 #endif
@@ -15,20 +16,27 @@ namespace kelvaron::cli {
 namespace {
 
 constexpr std::string_view kMainHelp = R"(Usage: kelvaron-cli COMMAND [OPTIONS]
+       kelvaron-cli --version
 
 Produces randomization lists for clinical trials from Kelvaron design files (.kvd).
 
 Commands:
   generate    generate the randomization list of a design
+  verify      compare a list file with the list generated from its design
   print       print the randomization list of a design to a PDF file
   selftest    run the ten self-test passes of the random generator
   propose-seed  print a seed proposed from the clock
 
+--version prints the program's name, version and the SHA-256 of the program file.
 Run 'kelvaron-cli COMMAND --help' for the options of a command.
 )";
 
+// The running program file, as the system names it.
+constexpr std::string_view kProgramFile = "/proc/self/exe";
+
 constexpr std::string_view kGenerateHelp =
     R"(Usage: kelvaron-cli generate DESIGN.kvd [--answer yes|no] [--no-block-marks] [--no-seed] [-o FILE]
+                             [--report FILE] [--csv FILE] [--redcap FILE]
 
 Loads the design, leaves the design page as the window does (an empty seed is proposed and printed on
 standard error), and generates the list as the "Generieren" command does.
@@ -38,10 +46,35 @@ standard error), and generates the list as the "Generieren" command does.
   --no-seed         no seeds in the list ("Seed ausgeben" off)
   -o FILE           write the list to FILE as the window's Export does (CR LF, Windows-1252)
                     instead of printing it on standard output (UTF-8, line feeds)
+  --report FILE     write the generation report (UTF-8 text): program, time, user, design,
+                    questions and answers, seeds, per list the counts and the SHA-256 of the
+                    exported list (what 'sha256sum' prints for the -o file)
+  --csv FILE        write the list as a CSV table (UTF-8, CR LF), one row per patient:
+                    center_number,center_description,patient,arm,arm_description,block,
+                    block_size,position_in_block
+  --redcap FILE     write the allocation table that REDCap's randomization module imports;
+                    refused (nothing written) when a center number is not a whole number >= 1
+
+The list, the report and the tables all come from one generation; each file is written
+atomically (replaced completely or left as it was). A run that stops writes none of them.
 
 Every message the program shows is printed on standard error, one per line.
 Exit status: 0 generated without messages; 1 stopped before any patient line;
-2 usage error, unreadable design file or unwritable FILE; 3 generated with messages.
+2 usage error, unreadable design file, unwritable FILE or refused REDCap table;
+3 generated with messages.
+)";
+
+constexpr std::string_view kVerifyHelp =
+    R"(Usage: kelvaron-cli verify DESIGN.kvd LIST [--answer yes|no] [--no-block-marks] [--no-seed]
+
+Generates the list of the design as 'generate' does and compares LIST with it, line by line. LIST may be
+an export (the -o file or the window's Export: Windows-1252, CR LF), the standard output of 'generate'
+(UTF-8, line feeds) or the CSV table of --csv. Give the options the list was generated with.
+
+  --answer, --no-block-marks, --no-seed   as for 'generate'
+
+Exit status: 0 identical; 1 different (the first differing line's number, the expected and the found
+text on standard error); 2 usage error, unreadable design or list file, or no list to compare with.
 )";
 
 #ifdef KELVARON_WITH_PRINT
@@ -110,12 +143,24 @@ int runProposeSeed(std::ostream& out) {
     return 0;
 }
 
+int printVersion(std::ostream& out) {
+    const ProgramIdentity program = cliProgramIdentity();
+    out << program.name << ' ' << program.version << '\n'
+        << "SHA-256: " << (program.sha256Hex.empty() ? "(program file unreadable)" : program.sha256Hex)
+        << '\n';
+    return 0;
+}
+
 int usage(std::ostream& err, std::string_view problem) {
     err << "kelvaron-cli: " << problem << " (see 'kelvaron-cli --help')\n";
     return kExitUsage;
 }
 
 } // namespace
+
+ProgramIdentity cliProgramIdentity() {
+    return programIdentity("kelvaron-cli", KELVARON_VERSION, std::filesystem::path(kProgramFile));
+}
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
            const std::filesystem::path& languageDir) {
@@ -126,6 +171,21 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (command == "--help" || command == "-h") {
         out << kMainHelp;
         return 0;
+    }
+    if (command == "--version") {
+        if (!rest.empty())
+            return usage(err, "'--version' takes no arguments");
+        return printVersion(out);
+    }
+    if (command == "verify") {
+        if (wantsHelp(rest)) {
+            out << kVerifyHelp;
+            return 0;
+        }
+        const auto options = parseVerifyOptions(rest, err);
+        if (!options)
+            return kExitUsage;
+        return runVerify(*options, languageDir, out, err);
     }
     if (command == "generate") {
         if (wantsHelp(rest)) {

@@ -2,8 +2,13 @@
 
 #include "cli/Cli.h"
 #include "cli/CliPrompter.h"
+#include "core/audit/GenerationReport.h"
+#include "core/audit/ListCsv.h"
+#include "core/audit/RedcapTable.h"
+#include "core/audit/ReportCircumstances.h"
 #include "core/engine/Selftest.h"
 #include "core/engine/TRandomGenerator.h"
+#include "core/file/AtomicFile.h"
 #include "core/i18n/ApplicationForms.h"
 #include "core/i18n/Translator.h"
 #include "core/platform/SystemClock.h"
@@ -13,6 +18,8 @@
 #include "core/window/MainWindowModel.h"
 
 #include <fstream>
+#include <variant>
+#include <vector>
 
 namespace kelvaron::cli {
 namespace {
@@ -23,6 +30,38 @@ bool readable(const std::filesystem::path& path) {
         return false;
     std::ifstream probe(path, std::ios::binary);
     return probe.good();
+}
+
+// A report or table to write.
+struct AuditFile {
+    std::filesystem::path path;
+    std::string bytes;
+};
+
+// The report and tables the options ask for, or nullopt when the REDCap table is refused (the message
+// says why).
+std::optional<std::vector<AuditFile>> auditFilesOf(const GenerateOptions& options, const GeneratedList& list,
+                                                   const Messages& messages) {
+    const GenerationRecord& record = *list.generation;
+    std::vector<AuditFile> files;
+    if (options.redcap) {
+        auto table = redcapTable(record);
+        if (const auto* refused = std::get_if<CatalogueMessage>(&table)) {
+            messages.show(refused->key, refused->suffix);
+            return std::nullopt;
+        }
+        files.push_back({*options.redcap, std::move(std::get<std::string>(table))});
+    }
+    if (options.csv)
+        files.push_back({*options.csv, listCsv(record)});
+    if (options.report) {
+        SystemClock clock;
+        // A generation follows a passed self-test only.
+        const ReportFacts facts =
+            reportFacts(cliProgramIdentity(), true, clock.calendarSeconds(), list.designFile, list.listText);
+        files.push_back({*options.report, generationReport(record, facts, list.formLang)});
+    }
+    return files;
 }
 
 // The outcome of a run that ended before the list view was filled.
@@ -58,9 +97,20 @@ std::optional<GenerateOptions> parseGenerateOptions(std::span<const std::string>
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (takeListArgument(args, i, options, haveDesign))
             continue;
-        if (args[i] == "-o" && i + 1 < args.size()) {
-            options.output = args[++i];
-            continue;
+        if (i + 1 < args.size()) {
+            std::optional<std::filesystem::path>* target = nullptr;
+            if (args[i] == "-o")
+                target = &options.output;
+            else if (args[i] == "--report")
+                target = &options.report;
+            else if (args[i] == "--csv")
+                target = &options.csv;
+            else if (args[i] == "--redcap")
+                target = &options.redcap;
+            if (target) {
+                *target = args[++i];
+                continue;
+            }
         }
         err << "kelvaron-cli generate: unexpected argument '" << args[i] << "' (see --help)\n";
         return std::nullopt;
@@ -109,21 +159,43 @@ GeneratedList generateList(const GenerateOptions& options, const std::filesystem
     int exitCode = shownMessages ? kExitWithMessages : kExitGenerated;
     if (outcome == GenerationOutcome::Stopped)
         exitCode = kExitStopped;
-    return {exitCode, model.listText, model.centerLinePrefix(), model.blockSeparatorLine(),
-            forms.formKelvaron.caption};
+    return {exitCode,
+            model.listText,
+            model.centerLinePrefix(),
+            model.blockSeparatorLine(),
+            forms.formKelvaron.caption,
+            model.generation(),
+            model.generationDesignFile(),
+            forms.formLang};
 }
 
 int runGenerate(const GenerateOptions& options, const std::filesystem::path& languageDir, std::ostream& out,
                 std::ostream& err) {
     CliPrompter prompter(err, options.answerYes);
     const GeneratedList list = generateList(options, languageDir, prompter, err);
+    // Every file is made before any is written, so a refused table leaves all of them as they were.
+    std::vector<AuditFile> auditFiles;
+    if (list.generation) {
+        auto made = auditFilesOf(options, list, Messages(list.formLang, prompter));
+        if (!made)
+            return kExitUsage;
+        auditFiles = std::move(*made);
+    }
     if (!options.output) {
         out << utf8FromCp1252(list.listText);
-        return list.exitCode;
+    } else {
+        if (list.exitCode == kExitStopped || list.exitCode == kExitUsage)
+            return list.exitCode;
+        if (!exportList(*options.output, list.listText, prompter))
+            return kExitUsage;
     }
-    if (list.exitCode == kExitStopped || list.exitCode == kExitUsage)
-        return list.exitCode;
-    return exportList(*options.output, list.listText, prompter) ? list.exitCode : kExitUsage;
+    for (const auto& file : auditFiles) {
+        if (writeFileAtomically(file.path, file.bytes) != WriteFileStatus::Written) {
+            prompter.error(cannotWriteMessage(file.path));
+            return kExitUsage;
+        }
+    }
+    return list.exitCode;
 }
 
 } // namespace kelvaron::cli

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "core/audit/GenerationRecord.h"
+#include "core/i18n/FormTable.h"
 
 #include <filesystem>
 #include <optional>
@@ -19,6 +21,10 @@ struct GenerateOptions {
     bool markBlocks = true;
     bool printSeed = true;
     std::optional<std::filesystem::path> output;
+    // The generation report and the two tables of the same generation.
+    std::optional<std::filesystem::path> report;
+    std::optional<std::filesystem::path> csv;
+    std::optional<std::filesystem::path> redcap;
 };
 
 // Takes args[i] when it is an argument that generate and print share: the design file, --answer,
@@ -40,6 +46,12 @@ struct GeneratedList {
     std::string centerLinePrefix;
     std::string blockSeparatorLine;
     std::string caption; // the main window's caption
+    // The record of the lists when they were generated (kExitGenerated or kExitWithMessages).
+    std::optional<GenerationRecord> generation;
+    // The design file, when the generated design is the file's.
+    std::optional<std::filesystem::path> designFile;
+    // The translated message catalogue, for the report's labels.
+    FormTable formLang;
 };
 
 // Runs the self-test, loads the design, leaves the design page and generates, as the window does.

@@ -222,6 +222,7 @@ void buildListPage(QWidget* page, FormKelvaronWidgets& w) {
     commands->addWidget(w.checkBoxSeed = make<QCheckBox>(page, "CheckBoxSeed"));
     commands->addStretch();
     commands->addWidget(w.bitBtnExport = make<QPushButton>(page, "BitBtnExport"));
+    commands->addWidget(w.bitBtnReport = make<QPushButton>(page, "BitBtnReport"));
     commands->addWidget(w.bitBtnPrint = make<QPushButton>(page, "BitBtnPrint"));
     commands->addWidget(w.bitBtnClipboard = make<QPushButton>(page, "BitBtnClipboard"));
     layout->addLayout(commands);

@@ -52,6 +52,7 @@ struct FormKelvaronWidgets {
     QCheckBox* checkBoxSeed = nullptr;
     QPlainTextEdit* richEditList = nullptr;
     QPushButton* bitBtnExport = nullptr;
+    QPushButton* bitBtnReport = nullptr;
     QPushButton* bitBtnPrint = nullptr;
     QPushButton* bitBtnClipboard = nullptr;
 

@@ -45,6 +45,7 @@ void KelvaronProgram::runStartupChecks() {
         window_.close();
         return;
     }
+    window_.model().selftestPassed = true;
     if (environment_.designFile)
         window_.openDesign(*environment_.designFile);
 }

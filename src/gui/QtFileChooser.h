@@ -11,12 +11,14 @@ class QtFileChooser : public FileChooser {
 public:
     std::optional<std::filesystem::path> openDesign(std::string_view title) override;
     std::optional<std::filesystem::path> saveDesign(std::string_view title) override;
-    std::optional<std::filesystem::path> exportList() override;
+    std::optional<ExportChoice> exportList() override;
+    std::optional<std::filesystem::path> saveReport(std::string_view title) override;
 
 private:
     QString openDesignName_;
     QString saveDesignName_;
     QString exportName_;
+    QString reportName_;
 };
 
 } // namespace kelvaron::gui

@@ -1,14 +1,15 @@
 #include "gui/TFormKelvaron.h"
 
+#include "core/i18n/FixedTexts.h"
 #include "core/i18n/FormTable.h"
 #include "core/platform/FileChooser.h"
-#include "core/window/ListExport.h"
 #include "gui/ClickableLabel.h"
 #include "gui/FormTexts.h"
 #include "gui/QtText.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFocusEvent>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -64,8 +65,7 @@ bool mayChoosePage(const QEvent* event) {
 
 TFormKelvaron::TFormKelvaron(const FormTable& formKelvaron, const FormTable& formLang,
                              const WindowServices& services, QWidget* parent)
-    : QWidget(parent, kWindowFlags), formKelvaron_(formKelvaron), prompter_(services.prompter),
-      files_(services.files),
+    : QWidget(parent, kWindowFlags), formKelvaron_(formKelvaron), files_(services.files),
       model_(services.prompter, services.clock, services.generator, formKelvaron, formLang),
       w_(buildFormKelvaron(*this)) {
     setObjectName(QString::fromStdString(formKelvaron.name));
@@ -168,6 +168,7 @@ void TFormKelvaron::connectCommands() {
     connect(w_.buttonZZ, &QPushButton::clicked, this, [this] { run([this] { model_.ButtonZZClick(); }); });
     connect(w_.bitBtnStart, &QPushButton::clicked, this, &TFormKelvaron::BitBtnStartClick);
     connect(w_.bitBtnExport, &QPushButton::clicked, this, &TFormKelvaron::BitBtnExportClick);
+    connect(w_.bitBtnReport, &QPushButton::clicked, this, &TFormKelvaron::BitBtnReportClick);
     connect(w_.bitBtnClipboard, &QPushButton::clicked, this, &TFormKelvaron::BitBtnClipboardClick);
     connect(w_.bitBtnPrint, &QPushButton::clicked, this, &TFormKelvaron::printRequested);
     connect(w_.bitBtnSelftest, &QPushButton::clicked, this, &TFormKelvaron::selftestRequested);
@@ -244,8 +245,18 @@ void TFormKelvaron::BitBtnStartClick() {
 }
 
 void TFormKelvaron::BitBtnExportClick() {
-    if (const auto path = files_.exportList())
-        static_cast<void>(exportList(*path, listViewText(), prompter_));
+    if (const auto choice = files_.exportList())
+        static_cast<void>(model_.exportList(*choice, listViewText()));
+}
+
+void TFormKelvaron::BitBtnReportClick() {
+    const auto path = files_.saveReport(model_.derivedTexts().saveReportDialogTitle);
+    if (!path)
+        return;
+    const ProgramIdentity program = programIdentity(
+        std::string(fixed::kBoxTitle), KELVARON_VERSION,
+        std::filesystem::path(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()));
+    static_cast<void>(model_.saveReport(*path, listViewText(), program));
 }
 
 void TFormKelvaron::BitBtnClipboardClick() {

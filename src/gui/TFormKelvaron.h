@@ -84,6 +84,7 @@ private:
     bool choosePageByInput(QObject* receiver, QEvent* event);
     void BitBtnStartClick();
     void BitBtnExportClick();
+    void BitBtnReportClick();
     void BitBtnClipboardClick();
     void BitBtnLoadClick();
     void BitBtnSaveClick();
@@ -103,7 +104,6 @@ private:
     void applyFocus();
 
     const FormTable& formKelvaron_;
-    Prompter& prompter_;
     FileChooser& files_;
     MainWindowModel model_;
     FormKelvaronWidgets w_;

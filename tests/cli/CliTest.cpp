@@ -195,7 +195,7 @@ TEST(Cli, AWriteProtectedOutputIsKeptForAnOrdinaryUser) {
 }
 
 TEST(Cli, HelpForEveryCommand) {
-    for (const char* command : {"generate", "selftest", "propose-seed"}) {
+    for (const char* command : {"generate", "verify", "selftest", "propose-seed"}) {
         const auto result = run({command, "--help"});
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_NE(result.out.find(std::string("kelvaron-cli ") + command), std::string::npos);

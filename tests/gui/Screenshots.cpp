@@ -26,7 +26,8 @@ class NoFiles : public FileChooser {
 public:
     std::optional<std::filesystem::path> openDesign(std::string_view) override { return std::nullopt; }
     std::optional<std::filesystem::path> saveDesign(std::string_view) override { return std::nullopt; }
-    std::optional<std::filesystem::path> exportList() override { return std::nullopt; }
+    std::optional<ExportChoice> exportList() override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveReport(std::string_view) override { return std::nullopt; }
 };
 
 class Walk {

@@ -30,10 +30,12 @@
 
 namespace kelvaron::test {
 
-// Answers the file dialogs in order; a dialog with no answer left is cancelled.
+// Answers the file dialogs in order; a dialog with no answer left is cancelled. The export dialog takes
+// its file type from exportTypes in order, the text file when none is left.
 class ScriptedFileChooser : public FileChooser {
 public:
     std::deque<std::optional<std::filesystem::path>> choices;
+    std::deque<ExportType> exportTypes;
     std::vector<QString> titles; // of every dialog shown
 
     std::optional<std::filesystem::path> openDesign(std::string_view title) override {
@@ -42,7 +44,20 @@ public:
     std::optional<std::filesystem::path> saveDesign(std::string_view title) override {
         return next(gui::qtText(title));
     }
-    std::optional<std::filesystem::path> exportList() override { return next(QStringLiteral("export")); }
+    std::optional<ExportChoice> exportList() override {
+        auto path = next(QStringLiteral("export"));
+        ExportType type = ExportType::Text;
+        if (!exportTypes.empty()) {
+            type = exportTypes.front();
+            exportTypes.pop_front();
+        }
+        if (!path)
+            return std::nullopt;
+        return ExportChoice{*path, type};
+    }
+    std::optional<std::filesystem::path> saveReport(std::string_view title) override {
+        return next(gui::qtText(title));
+    }
 
 private:
     std::optional<std::filesystem::path> next(const QString& title) {

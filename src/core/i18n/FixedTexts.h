@@ -16,6 +16,8 @@ inline constexpr std::string_view kExportDialogTitle = "Liste exportieren";
 inline constexpr std::string_view kDesignFileFilter = "Kelvaron Design (*.kvd)";
 inline constexpr std::string_view kAllFilesFilter = "Alle Dateien (*.*)";
 inline constexpr std::string_view kTextFileFilter = "*.txt";
+inline constexpr std::string_view kCsvFileFilter = "CSV (*.csv)";
+inline constexpr std::string_view kRedcapFileFilter = "REDCap (*.csv)";
 
 // The questions and notices of the generation checks for equal ratios ("\xDF" is "ß", "\xF6" is "ö").
 inline constexpr std::string_view kArmCountSampleSize =

@@ -86,6 +86,16 @@ constexpr std::array kEntries = {
     CatalogueEntry{"MessageRedcapUnassigned",
                    "Die REDCap-Tabelle wurde nicht geschrieben: Die Liste enthält Patienten ohne Studienarm.",
                    Plain},
+    // Why the window writes no report or table: they describe only the list as generated.
+    CatalogueEntry{"MessageNoGeneratedList",
+                   "Es wurde nichts geschrieben: Es gibt keine generierte Liste. Bitte zuerst die Liste "
+                   "generieren.",
+                   Plain},
+    CatalogueEntry{
+        "MessageListEdited",
+        "Es wurde nichts geschrieben: Die Liste wurde nach dem Generieren von Hand geändert. Bericht "
+        "und Tabellen beschreiben nur die Liste, wie sie generiert wurde.",
+        Plain},
     CatalogueEntry{"ReportTitle", "Kelvaron-Generierungsbericht", None},
     CatalogueEntry{"ReportProgram", "Programm", None},
     CatalogueEntry{"ReportVersion", "Version", None},

@@ -47,6 +47,7 @@ public:
     [[nodiscard]] bool ask(std::string_view key) const;
 
     [[nodiscard]] Prompter& prompter() const { return prompter_; }
+    [[nodiscard]] const FormTable& formLang() const { return formLang_; }
 
 private:
     const FormTable& formLang_;

@@ -168,6 +168,7 @@ void addListPage(FormTable& form) {
                                                       checkBox("CheckBoxSeed", "Seed ausgeben"),
                                                       hinted("RichEditList", "TRichEdit"),
                                                       bitBtn("BitBtnExport", "Export"),
+                                                      bitBtn("BitBtnReport", "Bericht"),
                                                       bitBtn("BitBtnPrint", "Drucken"),
                                                       bitBtn("BitBtnClipboard", "Kopieren"),
                                                   });

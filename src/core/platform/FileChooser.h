@@ -8,6 +8,15 @@
 
 namespace kelvaron {
 
+// The file types of the export dialog: the list view's text, or one of the tables of the generated list.
+enum class ExportType { Text, Csv, Redcap };
+
+struct ExportChoice {
+    std::filesystem::path path;
+    ExportType type = ExportType::Text;
+    bool operator==(const ExportChoice&) const = default;
+};
+
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
@@ -16,8 +25,10 @@ public:
     [[nodiscard]] virtual std::optional<std::filesystem::path> openDesign(std::string_view title) = 0;
     // Asks before an existing file is replaced.
     [[nodiscard]] virtual std::optional<std::filesystem::path> saveDesign(std::string_view title) = 0;
-    // Asks before an existing file is replaced; offers the name chosen last time.
-    [[nodiscard]] virtual std::optional<std::filesystem::path> exportList() = 0;
+    // Asks before an existing file is replaced; offers the name chosen last time. Gives the file type chosen.
+    [[nodiscard]] virtual std::optional<ExportChoice> exportList() = 0;
+    // The generation report, a *.txt file. Asks before an existing file is replaced.
+    [[nodiscard]] virtual std::optional<std::filesystem::path> saveReport(std::string_view title) = 0;
 };
 
 } // namespace kelvaron

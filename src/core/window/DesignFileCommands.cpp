@@ -7,8 +7,10 @@
 namespace kelvaron {
 void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& path) {
     if (path) {
+        designFile_.reset();
         switch (readDesignFile(*path, design)) {
         case DesignReadStatus::Read:
+            designFile_.emplace(*path, design);
             writeCentersHeader();
             RadioButton1MouseUp();
             armsRow_ = clampRow(armsRow_, design.arms.length());
@@ -16,7 +18,7 @@ void MainWindowModel::loadDesign(const std::optional<std::filesystem::path>& pat
             fillArmFields();
             fillCenterFields();
             // A list belongs to the design it was generated from.
-            listText.clear();
+            clearList();
             clearListView_ = true;
             break;
         case DesignReadStatus::CannotOpen:
@@ -44,6 +46,7 @@ void MainWindowModel::loadNamedDesign(const std::filesystem::path& path) {
 void MainWindowModel::saveDesign(const std::filesystem::path& path) {
     switch (writeDesignFile(path, design)) {
     case DesignWriteStatus::Written:
+        designFile_.emplace(path, design);
         return;
     case DesignWriteStatus::CannotPrepare:
         messages_.show("MessageErrorFileSave", pathText(path));

@@ -1,5 +1,6 @@
 #include "core/window/GenerateList.h"
 
+#include "core/audit/RecordingPrompter.h"
 #include "core/design/GenerationChecks.h"
 #include "core/design/Limits.h"
 #include "core/engine/BlockRandomization.h"
@@ -70,6 +71,7 @@ private:
             return finish(GenerationOutcome::Stopped);
         }
         allocateAndWrite(working().patientCount, stream);
+        recordList(seed, {}, {});
         return finish(GenerationOutcome::Generated);
     }
 
@@ -90,9 +92,11 @@ private:
             ListStream stream(generator_, seed);
             if (!blocks_.PlanBlocks(parameters(), *size, stream)) {
                 input_.messages.show("MessageBlockRestictions");
+                recordFailedCenter(center, seed);
                 continue;
             }
             allocateAndWrite(*size, stream);
+            recordCenter(center, seed);
         }
         return finish(GenerationOutcome::Generated);
     }
@@ -126,6 +130,30 @@ private:
         reserveFor(n);
         writePatientLines(writer_, blocks_.patientArms(), blocks_.blockSizes(), descriptions_,
                           input_.options.markBlocks ? &input_.blockSeparatorLine : nullptr);
+    }
+
+    // The list just allocated: its seed as printed, its block plan and its patients' arms.
+    void recordList(std::int32_t seed, std::string_view centerNumber, std::string_view centerDescription) {
+        ListRecord& list = result_.lists.emplace_back();
+        list.perCenter = input_.design.perCenterLists;
+        list.centerNumber = centerNumber;
+        list.centerDescription = centerDescription;
+        list.seed = seed;
+        const auto& plan = blocks_.blockSizes();
+        list.blockSizes.assign(plan.begin(), std::find(plan.begin(), plan.end(), 0));
+        list.patientArms = blocks_.patientArms();
+    }
+    void recordCenter(std::int32_t center, std::int32_t seed) {
+        const auto& centers = input_.design.centers;
+        if (centers.contains(center))
+            recordList(seed, centers.at(center).number, centers.at(center).description);
+        else
+            recordList(seed, {}, {});
+    }
+    void recordFailedCenter(std::int32_t center, std::int32_t seed) {
+        recordCenter(center, seed);
+        result_.lists.back().blockSizes.clear();
+        result_.lists.back().patientArms.clear();
     }
 
     // Room for n patient lines and their separators, so a long list is written without reallocations.
@@ -203,7 +231,31 @@ private:
 } // namespace
 
 GenerationResult generateList(const GenerationInput& input, TRandomGenerator& generator) {
-    return ListGeneration(input, generator).run();
+    RecordingPrompter recorder(input.messages.prompter());
+    const Messages recordingMessages(input.messages.formLang(), recorder);
+    const GenerationInput recorded{input.design,
+                                   input.working,
+                                   recordingMessages,
+                                   input.options,
+                                   input.blockSeparatorLine,
+                                   input.centerLinePrefix,
+                                   input.armDescriptionHeading};
+    GenerationResult result = ListGeneration(recorded, generator).run();
+    result.questions = recorder.takeQuestions();
+    return result;
+}
+
+GenerationRecord takeGenerationRecord(const TStudyDesign& design, const ListOptions& options,
+                                      GenerationResult& result) {
+    GenerationRecord record;
+    record.design = design;
+    record.armRatios = result.working.armRatios;
+    record.markBlocks = options.markBlocks;
+    record.printSeed = options.printSeed;
+    record.questions = std::move(result.questions);
+    record.studySeed = result.working.listSeed;
+    record.lists = std::move(result.lists);
+    return record;
 }
 
 } // namespace kelvaron

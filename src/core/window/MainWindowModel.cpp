@@ -19,7 +19,8 @@ void MainWindowModel::applyTranslation() {
                 .centerLinePrefix = caption("LabelCenter"),
                 .seedRangeLabel = std::string(fixed::kSeedRange),
                 .saveDesignDialogTitle = withoutAccessKey(caption("BitBtnSave")),
-                .openDesignDialogTitle = withoutAccessKey(caption("BitBtnLoad"))};
+                .openDesignDialogTitle = withoutAccessKey(caption("BitBtnLoad")),
+                .saveReportDialogTitle = withoutAccessKey(caption("BitBtnReport"))};
 }
 
 std::string MainWindowModel::caption(std::string_view component) const {
@@ -113,7 +114,7 @@ void MainWindowModel::ButtonZZClick() {
 }
 
 GenerationOutcome MainWindowModel::BitBtnStartClick() {
-    listText.clear();
+    clearList();
     const GenerationInput input{design,
                                 working_,
                                 messages_,
@@ -122,11 +123,22 @@ GenerationOutcome MainWindowModel::BitBtnStartClick() {
                                 derived_.centerLinePrefix,
                                 armDescriptionHeading()};
     GenerationResult result = generateList(input, generator_);
+    if (result.outcome == GenerationOutcome::Generated) {
+        generation_ = takeGenerationRecord(design, options, result);
+        if (designFile_ && designFile_->second == design)
+            generationDesignFile_ = designFile_->first;
+    }
     working_ = std::move(result.working);
     if (result.pageToActivate)
         showPage(*result.pageToActivate);
     listText = std::move(result.text);
     return result.outcome;
+}
+
+void MainWindowModel::clearList() {
+    listText.clear();
+    generation_.reset();
+    generationDesignFile_.reset();
 }
 
 } // namespace kelvaron

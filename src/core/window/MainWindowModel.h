@@ -3,6 +3,8 @@
 // All texts are Windows-1252.
 #pragma once
 
+#include "core/audit/GenerationRecord.h"
+#include "core/audit/ReportCircumstances.h"
 #include "core/design/Page.h"
 #include "core/design/StudyDesign.h"
 #include "core/i18n/FormLang.h"
@@ -18,6 +20,7 @@
 namespace kelvaron {
 
 class Clock;
+struct ExportChoice;
 class Prompter;
 class TRandomGenerator;
 struct FormTable;
@@ -56,6 +59,7 @@ struct DerivedTexts {
     std::string seedRangeLabel;        // "1 ... 2147483647", the caption of LabelMinMaxSeed
     std::string saveDesignDialogTitle; // the caption of BitBtnSave without its access key
     std::string openDesignDialogTitle; // the caption of BitBtnLoad without its access key
+    std::string saveReportDialogTitle; // the caption of BitBtnReport without its access key
     bool operator==(const DerivedTexts&) const = default;
 };
 
@@ -153,6 +157,25 @@ public:
 
     // List page: check the design and generate the list into listText.
     GenerationOutcome BitBtnStartClick();
+    // Empties the list view; the record of its generation goes with it.
+    void clearList();
+    // The record of the list in the view, from the generation that wrote it; nullopt when the view holds
+    // no generated list.
+    [[nodiscard]] const std::optional<GenerationRecord>& generation() const { return generation_; }
+    // The file the generated design was loaded from or saved to, when it was generated unchanged since.
+    [[nodiscard]] const std::optional<std::filesystem::path>& generationDesignFile() const {
+        return generationDesignFile_;
+    }
+    // Whether the self-test passed at start-up; the generation report states it.
+    bool selftestPassed = false;
+
+    // The export command after its dialog: the view's text as it is, or a table of the list as generated.
+    // A table is written only while the view shows the generated list unchanged (`listViewText`);
+    // otherwise a message says why nothing was written. False when nothing was written.
+    bool exportList(const ExportChoice& choice, std::string_view listViewText);
+    // "Bericht" after its dialog: the generation report of the list as generated, on the same condition.
+    bool saveReport(const std::filesystem::path& path, std::string_view listViewText,
+                    const ProgramIdentity& program);
 
     // Design file commands after their dialogs; nullopt = the dialog was cancelled.
     void loadDesign(const std::optional<std::filesystem::path>& path);
@@ -179,6 +202,8 @@ private:
     void fillCenterFields();
     void writeCentersHeader();
     [[nodiscard]] std::string caption(std::string_view component) const;
+    // True when the view shows the generated list unchanged; otherwise shows why no table is written.
+    [[nodiscard]] bool viewShowsGeneration(std::string_view listViewText) const;
 
     Clock& clock_;
     TRandomGenerator& generator_;
@@ -199,6 +224,11 @@ private:
     bool clearListView_ = false;
     std::array<PageState, kPages.size()> pages_{};
     Page active_ = Page::Design;
+    // The file the design was last loaded from or saved to, with the design as it was then.
+    std::optional<std::pair<std::filesystem::path, TStudyDesign>> designFile_;
+    std::optional<GenerationRecord> generation_;
+    // The design file of the generation, when the design was generated as loaded or saved.
+    std::optional<std::filesystem::path> generationDesignFile_;
 };
 
 } // namespace kelvaron

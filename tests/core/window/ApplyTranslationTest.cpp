@@ -29,7 +29,8 @@ TEST(ApplyTranslation, TheGermanTablesGiveTheGermanTexts) {
                                                  .centerLinePrefix = "Zentrum",
                                                  .seedRangeLabel = "1 ... 2147483647",
                                                  .saveDesignDialogTitle = "Studiendesign speichern",
-                                                 .openDesignDialogTitle = ansi("Studiendesign öffnen")}));
+                                                 .openDesignDialogTitle = ansi("Studiendesign öffnen"),
+                                                 .saveReportDialogTitle = "Bericht"}));
 }
 
 TEST(ApplyTranslation, TheTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
@@ -39,6 +40,7 @@ TEST(ApplyTranslation, TheTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
                                   "FormKelvaron.LabelMinMaxSeed.Caption=1 - MAXINT\n"
                                   "FormKelvaron.BitBtnSave.Caption=&Save design\n"
                                   "FormKelvaron.BitBtnLoad.Caption=Open && load\n"
+                                  "FormKelvaron.BitBtnReport.Caption=&Report\n"
                                   "[FormLang]\n"
                                   "FormLang.LabelBlock.Caption=Bloc\n");
     ApplicationForms forms;
@@ -47,7 +49,8 @@ TEST(ApplyTranslation, TheTextsFollowTheLanguageFileButTheSeedRangeDoesNot) {
                                                  .centerLinePrefix = "Centre",
                                                  .seedRangeLabel = "1 ... 2147483647",
                                                  .saveDesignDialogTitle = "Save design",
-                                                 .openDesignDialogTitle = "Open & load"}));
+                                                 .openDesignDialogTitle = "Open & load",
+                                                 .saveReportDialogTitle = "Report"}));
 }
 
 } // namespace

@@ -56,7 +56,13 @@ public:
     std::optional<std::filesystem::path> saveDesign(std::string_view title) override {
         return none(gui::qtText(title));
     }
-    std::optional<std::filesystem::path> exportList() override { return none(QStringLiteral("export")); }
+    std::optional<ExportChoice> exportList() override {
+        titles.push_back(QStringLiteral("export"));
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> saveReport(std::string_view title) override {
+        return none(gui::qtText(title));
+    }
 
 private:
     std::optional<std::filesystem::path> none(const QString& title) {
