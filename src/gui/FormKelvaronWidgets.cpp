@@ -207,7 +207,7 @@ void buildRandomGeneratorPage(QWidget* page, FormKelvaronWidgets& w) {
 
 void buildListPage(QWidget* page, FormKelvaronWidgets& w) {
     auto* layout = new QHBoxLayout(page);
-    w.richEditList = make<QPlainTextEdit>(page, "RichEditList");
+    w.richEditList = make<ListView>(page, "RichEditList");
     w.richEditList->setLineWrapMode(QPlainTextEdit::NoWrap);
     w.richEditList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     w.richEditList->setTabChangesFocus(false);

@@ -2,10 +2,11 @@
 // pages of PageControl1 and in the two button rows below them. Texts come later from the form table.
 #pragma once
 
+#include "gui/ListView.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -50,7 +51,7 @@ struct FormKelvaronWidgets {
     QPushButton* bitBtnStart = nullptr;
     QCheckBox* checkBoxBlocks = nullptr;
     QCheckBox* checkBoxSeed = nullptr;
-    QPlainTextEdit* richEditList = nullptr;
+    ListView* richEditList = nullptr;
     QPushButton* bitBtnExport = nullptr;
     QPushButton* bitBtnReport = nullptr;
     QPushButton* bitBtnPrint = nullptr;

@@ -82,7 +82,7 @@ TFormKelvaron::TFormKelvaron(const FormTable& formKelvaron, const FormTable& for
 }
 
 std::string TFormKelvaron::listViewText() const {
-    return coreText(w_.richEditList->toPlainText());
+    return w_.richEditList->list();
 }
 
 void TFormKelvaron::connectDesignFields() {
@@ -235,12 +235,19 @@ bool TFormKelvaron::choosePageByInput(QObject* receiver, QEvent* event) {
 }
 
 void TFormKelvaron::BitBtnStartClick() {
-    w_.richEditList->clear();
+    // A click made while the list is generated reaches a disabled button and is dropped, rather than
+    // waiting in the queue to generate the list once more.
+    w_.bitBtnStart->setEnabled(false);
+    w_.richEditList->setList({});
     {
         const WaitCursor hourglass;
         (void)model_.BitBtnStartClick();
-        w_.richEditList->setPlainText(qtText(model_.listText));
+        w_.richEditList->setList(model_.listText);
+        // From here the view owns the list; the window keeps no second copy of a long list.
+        model_.listText = std::string();
     }
+    QCoreApplication::processEvents();
+    w_.bitBtnStart->setEnabled(true);
     refreshFromModel();
 }
 
@@ -260,8 +267,7 @@ void TFormKelvaron::BitBtnReportClick() {
 }
 
 void TFormKelvaron::BitBtnClipboardClick() {
-    w_.richEditList->selectAll();
-    w_.richEditList->copy();
+    w_.richEditList->copyAll();
 }
 
 void TFormKelvaron::BitBtnLoadClick() {
