@@ -243,8 +243,6 @@ void TFormKelvaron::BitBtnStartClick() {
         const WaitCursor hourglass;
         (void)model_.BitBtnStartClick();
         w_.richEditList->setList(model_.listText);
-        // From here the view owns the list; the window keeps no second copy of a long list.
-        model_.listText = std::string();
     }
     QCoreApplication::processEvents();
     w_.bitBtnStart->setEnabled(true);
