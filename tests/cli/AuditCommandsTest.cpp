@@ -96,8 +96,8 @@ TEST_P(AuditGolden, ReportAndTablesMatchTheGoldenFilesAndTheReportConfirmsTheExp
 INSTANTIATE_TEST_SUITE_P(Designs, AuditGolden,
                          ::testing::Values(GoldenDesign{"studie-x", "examples/studie-x.kvd"},
                                            GoldenDesign{"multicenter", "examples/multicenter.kvd"}),
-                         [](const auto& info) {
-                             return std::string(info.param.name == std::string("studie-x")
+                         [](const auto& testInfo) {
+                             return std::string(testInfo.param.name == std::string("studie-x")
                                                     ? "SingleList"
                                                     : "PerCenterLists");
                          });
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "different: line 3\nexpected: 1\t2\tPlacebo\nfound:    2\t2\tPlacebo\n"},
                       Alteration{"OneLineExtra", oneLineExtra,
                                  "different: line 80\nexpected: (no line)\nfound:    61\t1\tVerum\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(Verify, UsageErrorsAndUnreadableFilesExitWithTwo) {
     const VerifyFiles files;
