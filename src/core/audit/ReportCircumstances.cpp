@@ -1,8 +1,8 @@
 #include "core/audit/ReportCircumstances.h"
 
+#include "core/engine/ExportText.h"
 #include "core/file/AtomicFile.h"
 #include "core/text/Sha256.h"
-#include "core/window/ListExport.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,7 @@
-// Exporting the list view's text: the same 8-bit text with every line break as CR LF, written all or
-// nothing.
+// Exporting the list view's text (exportText) to a file, written all or nothing.
 #pragma once
+
+#include "core/engine/ExportText.h"
 
 #include <filesystem>
 #include <string>
@@ -9,8 +10,6 @@
 namespace kelvaron {
 
 class Prompter;
-
-[[nodiscard]] std::string exportText(std::string_view listViewText);
 
 // The export command after its dialog: writes exportText(listViewText) to `path`, replacing the file
 // completely or not at all. On failure shows the platform's message that the file cannot be written and
