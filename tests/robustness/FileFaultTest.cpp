@@ -109,37 +109,22 @@ FaultOutcome failedWithTheMessage(const fs::path& path) {
 // Runs `scenario` in a child process, so that its resource limits and mounts end with it, and gives its
 // outcome; nullopt when the child could not set up the fault (no mount rights) or did not end normally.
 std::optional<FaultOutcome> inChild(const std::function<std::optional<FaultOutcome>()>& scenario) {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return std::nullopt;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
+    const auto report = test::inChildProcess([&scenario] {
         const std::optional<FaultOutcome> outcome = scenario();
-        std::string report;
-        if (outcome) {
-            report = std::string(outcome->previousKept ? "1" : "0") + (outcome->folderClean ? "1" : "0");
-            for (const auto& message : outcome->messages)
-                report += message + '\n';
-        }
-        const bool sent =
-            ::write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size());
-        ::_exit(sent ? 0 : 1);
-    }
-    ::close(channel[1]);
-    std::string report;
-    char buffer[4096];
-    for (ssize_t got = 0; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || report.size() < 2)
+        if (!outcome)
+            return std::string();
+        std::string text =
+            std::string(outcome->previousKept ? "1" : "0") + (outcome->folderClean ? "1" : "0");
+        for (const auto& message : outcome->messages)
+            text += message + '\n';
+        return text;
+    });
+    if (!report || report->size() < 2)
         return std::nullopt;
-    FaultOutcome outcome{{}, report[0] == '1', report[1] == '1'};
-    for (std::size_t begin = 2; begin < report.size();) {
-        const std::size_t end = report.find('\n', begin);
-        outcome.messages.push_back(report.substr(begin, end - begin));
+    FaultOutcome outcome{{}, (*report)[0] == '1', (*report)[1] == '1'};
+    for (std::size_t begin = 2; begin < report->size();) {
+        const std::size_t end = report->find('\n', begin);
+        outcome.messages.push_back(report->substr(begin, end - begin));
         begin = end + 1;
     }
     return outcome;
