@@ -1,4 +1,5 @@
 // The tool's audit commands: --version, the report and tables beside a generated list, and verify.
+#include "RunCli.h"
 #include "cli/Cli.h"
 #include "core/text/Sha256.h"
 #include "support/ScratchFolder.h"
@@ -12,17 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = CliRun;
 
-Result run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
+Result run(const std::vector<std::string>& args, const fs::path& languageDir = {}) {
+    return runTool(args, languageDir);
 }
 
 const fs::path kGoldenDir = KELVARON_AUDIT_GOLDEN_DIR;

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "RunCli.h"
 #include "support/OrdinaryUser.h"
 #include "support/ScratchFolder.h"
 
@@ -13,17 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = CliRun;
 
-Result run(std::vector<std::string> args, const fs::path& programDir = {}) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(args, out, err, programDir);
-    return {code, out.str(), err.str()};
+Result run(const std::vector<std::string>& args, const fs::path& languageDir = {}) {
+    return runTool(args, languageDir);
 }
 
 // A design in the profile-file syntax, lines ended by CR LF.
