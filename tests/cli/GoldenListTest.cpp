@@ -2,6 +2,7 @@
 // new folder. `arguments` holds the generate options, `expected.txt` the list as the list view holds it
 // (Windows-1252, LF), `expected-export.txt` the exported file (Windows-1252, CR LF) and
 // `expected-messages.txt` what the tool reports on standard error.
+#include "RunCli.h"
 #include "cli/Cli.h"
 #include "core/text/CodePage.h"
 #include "support/ScratchFolder.h"
@@ -45,10 +46,8 @@ protected:
         for (auto& word : words(test::readBytes(file("arguments"))))
             args.push_back(word);
         args.insert(args.end(), extra.begin(), extra.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = runCli(args, out, err, {});
-        return {code, out.str(), err.str()};
+        const auto run = runTool(args);
+        return {run.exitCode, run.out, run.err};
     }
 };
 
