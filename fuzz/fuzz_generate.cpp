@@ -12,6 +12,7 @@
 #include "support/FakePrompter.h"
 #include "support/ListTextShape.h"
 #include "support/ModelFixture.h"
+#include "support/ModelListParts.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,22 +34,12 @@ private:
     bool yes_;
 };
 
-test::ListTextParts partsOf(const MainWindowModel& model) {
-    test::ListTextParts parts{model.design.perCenterLists,
-                              model.blockSeparatorLine(),
-                              model.centerLinePrefix(),
-                              {model.armDescriptionHeading()}};
-    for (const TStudyArm& arm : model.design.arms.visible())
-        parts.descriptions.push_back(arm.description);
-    return parts;
-}
-
 void checkList(const MainWindowModel& model, GenerationOutcome outcome) {
     const WorkingValues& working = model.working();
     const bool sharesAreExact = outcome == GenerationOutcome::Generated && working.fixedBlocks &&
                                 working.fixedBlockSize > 0 && working.ratioSum > 0 &&
                                 working.fixedBlockSize % working.ratioSum == 0;
-    const test::ListTextParts parts = partsOf(model);
+    const test::ListTextParts parts = test::listTextPartsOf(model);
     test::ListTextReader reader(model.listText, parts);
     test::BlockShares shares(working.armRatios, sharesAreExact ? working.fixedBlockSize : 1);
     std::int64_t patientLines = 0;

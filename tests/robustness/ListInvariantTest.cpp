@@ -2,6 +2,7 @@
 #include "TestDesigns.h"
 #include "support/ListTextShape.h"
 #include "support/ModelFixture.h"
+#include "support/ModelListParts.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -21,15 +22,7 @@ constexpr int kDesigns = 150;
 struct Session : test::ModelFixture {
     explicit Session(const TestDesign& design) { entered = test::enterDesign(model, design); }
 
-    [[nodiscard]] test::ListTextParts parts() const {
-        test::ListTextParts parts{model.design.perCenterLists,
-                                  model.blockSeparatorLine(),
-                                  model.centerLinePrefix(),
-                                  {model.armDescriptionHeading()}};
-        for (const TStudyArm& arm : model.design.arms.visible())
-            parts.descriptions.push_back(arm.description);
-        return parts;
-    }
+    [[nodiscard]] test::ListTextParts parts() const { return test::listTextPartsOf(model); }
 
     bool entered = false;
 };
